@@ -1,0 +1,201 @@
+#include "Unit1.h"
+
+#include "appearance.h"
+#include "calcscreen.h"
+#include "Unit2.h"
+#include "Unit3.h"
+#include "Unit4.h"
+#include "Unit5.h"
+#include "Unit6.h"
+
+#include <QApplication>
+#include <QCloseEvent>
+
+TForm1 *Form1 = nullptr;
+
+namespace {
+
+using Handler = void (TForm1::*)();
+
+struct ItemEntry {
+    int index;  // the number in the handler's name
+    const char *caption;
+    Handler handler;  // null while the item's screen is not part of the program
+};
+
+struct GroupEntry {
+    TRzGroup *TForm1::*member;
+    const char *name;
+    const char *caption;
+    QColor colour;
+    bool openedAtStart;
+    Handler open;
+    Handler close;
+    std::vector<ItemEntry> items;
+};
+
+const QColor kSkyBlue(166, 202, 240);
+
+// Top to bottom, items in display order.
+const std::vector<GroupEntry> &groupTable()
+{
+    static const std::vector<GroupEntry> table = {
+        {&TForm1::RzGroup3, "RzGroup3", "Главное меню", kSkyBlue, false, &TForm1::RzGroup3Open, &TForm1::RzGroup3Close,
+         {{0, "Настройки", nullptr},
+          {1, "О программе...", nullptr},
+          {2, "Выход", &TForm1::RzGroup3Items2Click}}},
+        {&TForm1::RzGroup1, "RzGroup1", "Площадь", kSkyBlue, true, &TForm1::RzGroup1Open, &TForm1::RzGroup1Close,
+         {{0, "Треугольник", &TForm1::RzGroup1Items0Click},
+          {1, "Прямоугольник", &TForm1::RzGroup1Items1Click},
+          {2, "Параллелограмм", &TForm1::RzGroup1Items2Click},
+          {3, "Круг", &TForm1::RzGroup1Items3Click},
+          {4, "Квадрат", &TForm1::RzGroup1Items4Click},
+          {5, "Трапеция", nullptr},
+          {7, "Правильный многоугольник", nullptr},
+          {8, "Эллипс", nullptr},
+          {9, "Полукруг", nullptr}}},
+        {&TForm1::RzGroup6, "RzGroup6", "Объём", QColor(240, 251, 255), false, &TForm1::RzGroup6Open,
+         &TForm1::RzGroup6Close,
+         {{0, "Конус", nullptr},
+          {3, "Усечённый конус", nullptr},
+          {1, "Цилиндр", nullptr},
+          {2, "Сфера", nullptr},
+          {4, "Пирамида", nullptr},
+          {5, "Усечённая пирамида", nullptr},
+          {6, "Призма", nullptr}}},
+        {&TForm1::RzGroup2, "RzGroup2", "Переводы", kSkyBlue, true, &TForm1::RzGroup2Open, &TForm1::RzGroup2Close,
+         {{0, "Меры массы", nullptr},
+          {1, "Меры длины", nullptr},
+          {2, "Температура", nullptr},
+          {3, "Единицы информации", nullptr},
+          {4, "Скорость", nullptr},
+          {5, "Давление", nullptr},
+          {6, "Единицы сил", nullptr},
+          {7, "Единицы мощности", nullptr},
+          {8, "Меры площадей", nullptr},
+          {9, "Меры объёма тел", nullptr},
+          {10, "Меры объёма жидкостей", nullptr},
+          {11, "Угловая мера", nullptr},
+          {12, "Единицы энергии", nullptr}}},
+        {&TForm1::RzGroup4, "RzGroup4", "Решение задач", kSkyBlue, false, &TForm1::RzGroup4Open,
+         &TForm1::RzGroup4Close,
+         {{0, "Квадратное уравнение", nullptr},
+          {5, "Биквадратное уравнение", nullptr},
+          {1, "Система линейных уравнений", nullptr},
+          {2, "Операции с дробями", nullptr},
+          {3, "Арифметическая прогрессия", nullptr},
+          {4, "Геометрическая прогрессия", nullptr}}},
+        {&TForm1::RzGroup5, "RzGroup5", "Разное", kSkyBlue, false, &TForm1::RzGroup5Open, &TForm1::RzGroup5Close,
+         {{0, "Плотность веществ", nullptr},
+          {1, "Скорость различных объектов", nullptr},
+          {2, "Самые высокие горы", nullptr},
+          {3, "Самые большие озёра", nullptr},
+          {4, "Самые длинные реки", nullptr},
+          {5, "Краткая справка по планетам", nullptr},
+          {6, "Основные константы", nullptr},
+          {7, "Десятичные приставки в СИ", nullptr},
+          {8, "Калькулятор Windows", nullptr},
+          {9, "Эталоны системы единиц СИ", nullptr}}},
+    };
+    return table;
+}
+
+QString itemName(const QString &groupName, int index)
+{
+    return groupName + QStringLiteral("Items") + QString::number(index);
+}
+
+}  // namespace
+
+void showScreen(QWidget *screen)
+{
+    screen->show();
+    screen->raise();
+    screen->activateWindow();
+}
+
+TForm1::TForm1()
+    : QWidget(nullptr, Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
+                           Qt::WindowMinimizeButtonHint | Qt::WindowCloseButtonHint)
+{
+    setObjectName(QStringLiteral("Form1"));
+    setWindowTitle(calc::applicationTitle());
+    setFont(calc::arial(11));
+    setFixedSize(kClientSize);
+    move(kDesignedPosition);
+
+    Image1 = new calc::TImage(this);
+    Image1->setObjectName(QStringLiteral("Image1"));
+    Image1->setGeometry(0, -16, 161, 469);
+    Image1->setPicture(calc::Appearance::instance().background());
+    connect(&calc::Appearance::instance(), &calc::Appearance::changed, this,
+            [this] { Image1->setPicture(calc::Appearance::instance().background()); });
+
+    RzGroupBar1 = new TRzGroupBar(this);
+    RzGroupBar1->setObjectName(QStringLiteral("RzGroupBar1"));
+    RzGroupBar1->setGeometry(rect());
+
+    for (const GroupEntry &entry : groupTable()) {
+        TRzGroup *group = RzGroupBar1->addGroup(entry.name, QString::fromUtf8(entry.caption), entry.colour,
+                                                entry.openedAtStart);
+        this->*entry.member = group;
+        for (const ItemEntry &itemEntry : entry.items) {
+            TRzGroupItem *item = group->addItem(QString::fromUtf8(itemEntry.caption),
+                                                itemName(QLatin1String(entry.name), itemEntry.index));
+            item->setEnabled(itemEntry.handler != nullptr);
+            if (itemEntry.handler)
+                connect(item, &QAbstractButton::clicked, this, itemEntry.handler);
+        }
+        connect(group, &TRzGroup::groupOpened, this, entry.open);
+        connect(group, &TRzGroup::groupClosed, this, entry.close);
+    }
+}
+
+TRzGroupItem *TForm1::item(const TRzGroup *group, int index) const
+{
+    return group->findChild<TRzGroupItem *>(itemName(group->objectName(), index), Qt::FindDirectChildrenOnly);
+}
+
+void TForm1::openGroup(TRzGroup *group, int growth)
+{
+    for (TRzGroup *other : RzGroupBar1->groups())
+        if (other != group)
+            other->setOpened(false);
+    setFixedHeight(height() + growth);
+    RzGroupBar1->setGeometry(rect());
+}
+
+void TForm1::closeGroup(TRzGroup *group)
+{
+    // The group still has its opened height here; its caption bar stays.
+    setFixedHeight(height() - group->height() + TRzGroup::kCaptionHeight);
+    RzGroupBar1->setGeometry(rect());
+}
+
+void TForm1::RzGroup3Open() { openGroup(RzGroup3, 68); }
+void TForm1::RzGroup1Open() { openGroup(RzGroup1, 188); }
+void TForm1::RzGroup6Open() { openGroup(RzGroup6, 148); }
+void TForm1::RzGroup2Open() { openGroup(RzGroup2, 268); }
+void TForm1::RzGroup4Open() { openGroup(RzGroup4, 128); }
+void TForm1::RzGroup5Open() { openGroup(RzGroup5, 208); }
+void TForm1::RzGroup1Close() { closeGroup(RzGroup1); }
+void TForm1::RzGroup2Close() { closeGroup(RzGroup2); }
+void TForm1::RzGroup3Close() { closeGroup(RzGroup3); }
+void TForm1::RzGroup4Close() { closeGroup(RzGroup4); }
+void TForm1::RzGroup5Close() { closeGroup(RzGroup5); }
+void TForm1::RzGroup6Close() { closeGroup(RzGroup6); }
+
+void TForm1::RzGroup3Items2Click() { close(); }
+
+void TForm1::RzGroup1Items0Click() { showScreen(Form5); }
+void TForm1::RzGroup1Items1Click() { showScreen(Form3); }
+void TForm1::RzGroup1Items2Click() { showScreen(Form4); }
+void TForm1::RzGroup1Items3Click() { showScreen(Form6); }
+void TForm1::RzGroup1Items4Click() { showScreen(Form2); }
+
+void TForm1::closeEvent(QCloseEvent *event)
+{
+    event->accept();
+    // Closing the main window ends the program, whatever else is open.
+    QCoreApplication::quit();
+}

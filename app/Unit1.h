@@ -1,0 +1,60 @@
+// The main window: the group bar whose items open the other screens, and
+// the hidden holder of the current background picture.
+#pragma once
+
+#include "controls.h"
+#include "groupbar.h"
+
+#include <QWidget>
+
+class TForm1 : public QWidget
+{
+    Q_OBJECT
+public:
+    static constexpr QPoint kDesignedPosition{399, 29};
+    static constexpr QSize kClientSize{215, 637};
+
+    TForm1();
+
+    TRzGroupBar *RzGroupBar1;
+    TRzGroup *RzGroup2, *RzGroup3, *RzGroup4;
+    calc::TImage *Image1;
+    TRzGroup *RzGroup5, *RzGroup1, *RzGroup6;
+
+    // The item of a group by its handler's number (RzGroup1Items7 is
+    // "Правильный многоугольник").
+    TRzGroupItem *item(const TRzGroup *group, int index) const;
+
+public slots:
+    void RzGroup1Open();
+    void RzGroup2Open();
+    void RzGroup3Open();
+    void RzGroup4Open();
+    void RzGroup5Open();
+    void RzGroup6Open();
+    void RzGroup1Close();
+    void RzGroup2Close();
+    void RzGroup3Close();
+    void RzGroup4Close();
+    void RzGroup5Close();
+    void RzGroup6Close();
+
+    void RzGroup3Items2Click();
+    void RzGroup1Items0Click();
+    void RzGroup1Items1Click();
+    void RzGroup1Items2Click();
+    void RzGroup1Items3Click();
+    void RzGroup1Items4Click();
+
+protected:
+    void closeEvent(QCloseEvent *event) override;
+
+private:
+    void openGroup(TRzGroup *group, int growth);
+    void closeGroup(TRzGroup *group);
+};
+
+extern TForm1 *Form1;
+
+// Shows a screen non-modally, or brings it to the front when it is open.
+void showScreen(QWidget *screen);

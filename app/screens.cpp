@@ -1,0 +1,39 @@
+#include "screens.h"
+
+#include "Unit1.h"
+#include "Unit2.h"
+#include "Unit3.h"
+#include "Unit4.h"
+#include "Unit5.h"
+#include "Unit6.h"
+
+namespace {
+
+template <typename Screen>
+void destroy(Screen *&screen)
+{
+    delete screen;
+    screen = nullptr;
+}
+
+}  // namespace
+
+void createScreens()
+{
+    Form1 = new TForm1;
+    Form2 = new TForm2;
+    Form3 = new TForm3;
+    Form4 = new TForm4;
+    Form5 = new TForm5;
+    Form6 = new TForm6;
+}
+
+void destroyScreens()
+{
+    destroy(Form6);
+    destroy(Form5);
+    destroy(Form4);
+    destroy(Form3);
+    destroy(Form2);
+    destroy(Form1);
+}

@@ -1,0 +1,21 @@
+// Square.
+#pragma once
+
+#include "areascreen.h"
+
+class TForm2 : public area::AreaScreen
+{
+    Q_OBJECT
+public:
+    TForm2();
+
+    QLabel *Label2, *Label3, *Label5;
+    QComboBox *RzComboBox1;
+    QLineEdit *Edit1;
+
+public slots:
+    void Button2Click();
+    void RzComboBox1Change();
+};
+
+extern TForm2 *Form2;

@@ -1,0 +1,21 @@
+// Circle.
+#pragma once
+
+#include "areascreen.h"
+
+class TForm6 : public area::AreaScreen
+{
+    Q_OBJECT
+public:
+    TForm6();
+
+    QLabel *Label2, *Label3, *Label8;
+    QComboBox *RzComboBox3;
+    QLineEdit *Edit2;
+
+public slots:
+    void Button2Click();
+    void RzComboBox3Change();
+};
+
+extern TForm6 *Form6;

@@ -17,7 +17,7 @@ QLabel *AreaScreen::rowCaption(const char *name, const QString &text, int y, int
 {
     constexpr int lineHeight = 14;
     const int height = lineHeight * lines;
-    return addLabel(name, text, QRect(16, y + 10 - height / 2, lines > 1 ? 150 : fieldX() - 24, height));
+    return addLabel(name, text, QRect(16, y + 10 - height / 2, lines > 1 ? 112 : fieldX() - 24, height));
 }
 
 QLineEdit *AreaScreen::rowField(const char *name, int y)

@@ -1,0 +1,253 @@
+// The number conversions of the calculator screens.
+#include "qtnumbers.h"
+
+#include <QtTest>
+
+#include <cfloat>
+#include <cmath>
+#include <limits>
+
+using calc::FloatToStrF;
+using calc::StrToFloat;
+using calc::StrToInt;
+
+Q_DECLARE_METATYPE(std::optional<double>)
+Q_DECLARE_METATYPE(std::optional<std::int32_t>)
+
+class TestNumbers : public QObject
+{
+    Q_OBJECT
+private slots:
+    void strToFloat_data();
+    void strToFloat();
+    void strToFloatWithPointSeparator_data();
+    void strToFloatWithPointSeparator();
+    void strToFloatLongInputs_data();
+    void strToFloatLongInputs();
+    void strToInt_data();
+    void strToInt();
+    void floatToStrF_data();
+    void floatToStrF();
+};
+
+namespace {
+const std::optional<double> failure;
+const std::optional<std::int32_t> intFailure;
+}  // namespace
+
+void TestNumbers::strToFloat_data()
+{
+    QTest::addColumn<QString>("text");
+    QTest::addColumn<std::optional<double>>("expected");
+
+    QTest::newRow("comma decimal") << "2,5" << std::optional(2.5);
+    QTest::newRow("blanks around") << "  2,5   " << std::optional(2.5);
+    QTest::newRow("exponent") << "25E-1" << std::optional(2.5);
+    QTest::newRow("lower-case exponent with plus") << "1e+2" << std::optional(100.0);
+    QTest::newRow("leading separator") << ",5" << std::optional(0.5);
+    QTest::newRow("trailing separator") << "5," << std::optional(5.0);
+    QTest::newRow("separator alone has no digits but parses") << "," << std::optional(0.0);
+    QTest::newRow("plus sign") << "+3" << std::optional(3.0);
+    QTest::newRow("minus sign") << "-0,25" << std::optional(-0.25);
+    QTest::newRow("separator then exponent") << "1,E2" << std::optional(100.0);
+    QTest::newRow("largest double") << "1,7976931348623157E308" << std::optional(DBL_MAX);
+    QTest::newRow("smallest subnormal") << "4,9406564584124654E-324"
+                                        << std::optional(std::numeric_limits<double>::denorm_min());
+    QTest::newRow("underflow becomes zero") << "1E-400" << std::optional(0.0);
+    QTest::newRow("huge negative exponent") << "5E-99999999999999999999" << std::optional(0.0);
+    QTest::newRow("zero with huge exponent") << "0E99999999999" << std::optional(0.0);
+
+    QTest::newRow("point under comma locale") << "2.5" << failure;
+    QTest::newRow("empty") << "" << failure;
+    QTest::newRow("blanks only") << "   " << failure;
+    QTest::newRow("lone minus") << "-" << failure;
+    QTest::newRow("lone plus") << "+" << failure;
+    QTest::newRow("blank after sign") << "- 5" << failure;
+    QTest::newRow("blank inside digits") << "1 000" << failure;
+    QTest::newRow("two separators") << "1,5,5" << failure;
+    QTest::newRow("exponent without digits") << "1E" << failure;
+    QTest::newRow("exponent sign without digits") << "1E+" << failure;
+    QTest::newRow("exponent alone") << "E5" << failure;
+    QTest::newRow("overflow") << "1E400" << failure;
+    QTest::newRow("just above the largest double") << "1,8E308" << failure;
+    QTest::newRow("huge exponent") << "1E99999999999999999999" << failure;
+    QTest::newRow("nan") << "nan" << failure;
+    QTest::newRow("inf") << "inf" << failure;
+    QTest::newRow("INF") << "INF" << failure;
+    QTest::newRow("hexadecimal float") << "0x1p3" << failure;
+    QTest::newRow("letters after digits") << "12abc" << failure;
+    QTest::newRow("tab") << "\t5" << failure;
+    QTest::newRow("Arabic-Indic digits") << QString::fromUtf16(u"\u0661\u0662") << failure;
+    QTest::newRow("full-width digits") << QString::fromUtf16(u"\uFF11\uFF12") << failure;
+    QTest::newRow("non-breaking space") << QString::fromUtf16(u"\u00A05") << failure;
+    QTest::newRow("Unicode minus") << QString::fromUtf16(u"\u22125") << failure;
+    QTest::newRow("embedded NUL") << QString::fromUtf16(u"5\u00005", 3) << failure;
+}
+
+void TestNumbers::strToFloat()
+{
+    QFETCH(QString, text);
+    QFETCH(std::optional<double>, expected);
+    const auto value = StrToFloat(text, QChar(u','));
+    QCOMPARE(value.has_value(), expected.has_value());
+    if (expected)
+        QCOMPARE(*value, *expected);
+}
+
+void TestNumbers::strToFloatWithPointSeparator_data()
+{
+    QTest::addColumn<QString>("text");
+    QTest::addColumn<std::optional<double>>("expected");
+    QTest::newRow("point") << "2.5" << std::optional(2.5);
+    QTest::newRow("comma") << "2,5" << failure;
+    QTest::newRow("thousands") << "1,000.5" << failure;
+}
+
+void TestNumbers::strToFloatWithPointSeparator()
+{
+    QFETCH(QString, text);
+    QFETCH(std::optional<double>, expected);
+    const auto value = StrToFloat(text, QChar(u'.'));
+    QCOMPARE(value.has_value(), expected.has_value());
+    if (expected)
+        QCOMPARE(*value, *expected);
+}
+
+void TestNumbers::strToFloatLongInputs_data()
+{
+    QTest::addColumn<QString>("text");
+    QTest::addColumn<std::optional<double>>("expected");
+    constexpr int n = 100'000;
+    QTest::newRow("leading zeros") << QString(n, u'0') + QStringLiteral("1,5") << std::optional(1.5);
+    QTest::newRow("many fraction digits") << QStringLiteral("0,") + QString(n, u'0') + QStringLiteral("1") << std::optional(0.0);
+    QTest::newRow("many integer digits") << QStringLiteral("1") + QString(n, u'0') << failure;
+    QTest::newRow("many digits then exponent") << QStringLiteral("1") + QString(n, u'0') + QStringLiteral("E-100000") << std::optional(1.0);
+    QTest::newRow("many nines") << QString(n, u'9') + QStringLiteral("E-99998") << std::optional(100.0);
+    QTest::newRow("many blanks") << QString(n, u' ') + QStringLiteral("7") + QString(n, u' ') << std::optional(7.0);
+    QTest::newRow("many blanks and no digit") << QString(n, u' ') << failure;
+    QTest::newRow("bad character at the end") << QString(n, u'1') + QStringLiteral("x") << failure;
+}
+
+void TestNumbers::strToFloatLongInputs()
+{
+    QFETCH(QString, text);
+    QFETCH(std::optional<double>, expected);
+    const auto value = StrToFloat(text, QChar(u','));
+    QCOMPARE(value.has_value(), expected.has_value());
+    if (expected)
+        QCOMPARE(*value, *expected);
+}
+
+void TestNumbers::strToInt_data()
+{
+    QTest::addColumn<QString>("text");
+    QTest::addColumn<std::optional<std::int32_t>>("expected");
+
+    QTest::newRow("decimal") << "3" << std::optional<std::int32_t>(3);
+    QTest::newRow("leading blank") << " 3" << std::optional<std::int32_t>(3);
+    QTest::newRow("leading zeros") << "00012" << std::optional<std::int32_t>(12);
+    QTest::newRow("plus") << "+5" << std::optional<std::int32_t>(5);
+    QTest::newRow("minus zero") << "-0" << std::optional<std::int32_t>(0);
+    QTest::newRow("dollar hex") << "$1F" << std::optional<std::int32_t>(31);
+    QTest::newRow("x hex") << "x1f" << std::optional<std::int32_t>(31);
+    QTest::newRow("X hex") << "X1F" << std::optional<std::int32_t>(31);
+    QTest::newRow("0x hex") << "0x1F" << std::optional<std::int32_t>(31);
+    QTest::newRow("0X hex") << "0X1f" << std::optional<std::int32_t>(31);
+    QTest::newRow("negative hex") << "-$1F" << std::optional<std::int32_t>(-31);
+    QTest::newRow("largest") << "2147483647" << std::optional<std::int32_t>(2147483647);
+    QTest::newRow("smallest") << "-2147483648" << std::optional<std::int32_t>(INT32_MIN);
+    QTest::newRow("largest hex") << "$7FFFFFFF" << std::optional<std::int32_t>(2147483647);
+    QTest::newRow("smallest hex") << "-$80000000" << std::optional<std::int32_t>(INT32_MIN);
+
+    QTest::newRow("one above largest") << "2147483648" << intFailure;
+    QTest::newRow("one below smallest") << "-2147483649" << intFailure;
+    QTest::newRow("hex above largest") << "$80000000" << intFailure;
+    QTest::newRow("hex of 64 bits") << "$FFFFFFFFFFFFFFFF" << intFailure;
+    QTest::newRow("eleven digits") << "99999999999" << intFailure;
+    QTest::newRow("many digits") << QString(100'000, u'9') << intFailure;
+    QTest::newRow("many zeros then one") << QString(100'000, u'0') + QStringLiteral("1") << std::optional<std::int32_t>(1);
+    QTest::newRow("trailing blank") << "3 " << intFailure;
+    QTest::newRow("decimal separator") << "3,0" << intFailure;
+    QTest::newRow("point") << "3.0" << intFailure;
+    QTest::newRow("exponent") << "1e3" << intFailure;
+    QTest::newRow("letters after digits") << "12abc" << intFailure;
+    QTest::newRow("empty") << "" << intFailure;
+    QTest::newRow("blanks only") << "  " << intFailure;
+    QTest::newRow("lone sign") << "-" << intFailure;
+    QTest::newRow("dollar alone") << "$" << intFailure;
+    QTest::newRow("0x alone") << "0x" << intFailure;
+    QTest::newRow("bad hex digit") << "0x1G" << intFailure;
+    QTest::newRow("Arabic-Indic digit") << QString::fromUtf16(u"\u0663") << intFailure;
+    QTest::newRow("non-breaking space") << QString::fromUtf16(u"\u00A03") << intFailure;
+    QTest::newRow("embedded NUL") << QString::fromUtf16(u"3\u00003", 3) << intFailure;
+}
+
+void TestNumbers::strToInt()
+{
+    QFETCH(QString, text);
+    QFETCH(std::optional<std::int32_t>, expected);
+    QCOMPARE(StrToInt(text), expected);
+}
+
+void TestNumbers::floatToStrF_data()
+{
+    QTest::addColumn<double>("value");
+    QTest::addColumn<int>("digits");
+    QTest::addColumn<QString>("expected");
+
+    const double nan = std::numeric_limits<double>::quiet_NaN();
+    const double inf = std::numeric_limits<double>::infinity();
+
+    QTest::newRow("12.5 with 2") << 12.5 << 2 << "12,50";
+    QTest::newRow("2.5 with 0 rounds up") << 2.5 << 0 << "3";
+    QTest::newRow("0.004 with 2") << 0.004 << 2 << "0,00";
+    QTest::newRow("0.005 with 2") << 0.005 << 2 << "0,01";
+    QTest::newRow("1.5e20 with 2") << 1.5e20 << 2 << "1,5E20";
+    QTest::newRow("carry into a new digit") << 9.99 << 1 << "10,0";
+    QTest::newRow("carry with 0 digits") << 9.99 << 0 << "10";
+    QTest::newRow("carry below one") << 0.999 << 2 << "1,00";
+    QTest::newRow("carry through the digit string") << 99.995 << 2 << "100,00";
+    QTest::newRow("binary value below the half") << 2.675 << 2 << "2,67";
+    QTest::newRow("round the 17th place") << 0.7 << 17 << "0,69999999999999996";
+    QTest::newRow("negative") << -2.5 << 0 << "-3";
+    QTest::newRow("negative rounding to nothing") << -0.001 << 2 << "0,00";
+    QTest::newRow("zero") << 0.0 << 0 << "0";
+    QTest::newRow("zero with digits") << 0.0 << 3 << "0,000";
+    QTest::newRow("negative zero") << -0.0 << 2 << "0,00";
+    QTest::newRow("small with padding") << 1e-5 << 10 << "0,0000100000";
+    QTest::newRow("18 significant digits of a third") << 1.0 / 3 << 18 << "0,333333333333333315";
+    QTest::newRow("digits above 18 count as 18") << 1.0 / 3 << 25 << "0,333333333333333315";
+    QTest::newRow("0.1 with 18") << 0.1 << 18 << "0,100000000000000006";
+    QTest::newRow("padding past the 18th digit") << 123.456 << 18 << "123,456000000000003000";
+    QTest::newRow("negative digits count as 0") << 1234.5 << -2 << "1235";
+    QTest::newRow("18 integer digits") << 123456789012345678.0 << 2 << "123456789012345680,00";
+    QTest::newRow("just below 10^18") << 1e17 << 1 << "100000000000000000,0";
+    QTest::newRow("10^18 is scientific") << 1e18 << 2 << "1E18";
+    QTest::newRow("exponent padded to 4 digits") << 1.5e20 << 4 << "1,5E0020";
+    QTest::newRow("exponent not padded with 0 digits") << 1.5e20 << 0 << "1,5E20";
+    QTest::newRow("exponent not padded above 4 digits") << 1.5e20 << 10 << "1,5E20";
+    QTest::newRow("negative scientific") << -1.5e20 << 2 << "-1,5E20";
+    QTest::newRow("18 digits in scientific") << 1e23 << 2 << "9,99999999999999916E22";
+    QTest::newRow("largest double") << DBL_MAX << 2 << "1,79769313486231571E308";
+    QTest::newRow("largest double with 18") << DBL_MAX << 18 << "1,79769313486231571E308";
+    QTest::newRow("smallest subnormal") << std::numeric_limits<double>::denorm_min() << 18
+                                        << "0,000000000000000000";
+    QTest::newRow("NaN") << nan << 2 << "NAN";
+    QTest::newRow("negative NaN") << -nan << 2 << "NAN";
+    QTest::newRow("infinity") << inf << 2 << "INF";
+    QTest::newRow("minus infinity") << -inf << 2 << "-INF";
+}
+
+void TestNumbers::floatToStrF()
+{
+    QFETCH(double, value);
+    QFETCH(int, digits);
+    QFETCH(QString, expected);
+    QCOMPARE(FloatToStrF(value, digits, QChar(u',')), expected);
+    QString pointed = expected;
+    pointed.replace(u',', u'.');
+    QCOMPARE(FloatToStrF(value, digits, QChar(u'.')), pointed);
+}
+
+QTEST_APPLESS_MAIN(TestNumbers)
+#include "tst_numbers.moc"

@@ -132,6 +132,8 @@ TRzGroupItem *TRzGroup::addItem(const QString &caption, const QString &objectNam
 {
     auto *item = new TRzGroupItem(caption, this);
     item->setObjectName(objectName);
+    // Tab goes from the caption bar through the group's items.
+    QWidget::setTabOrder(m_items.empty() ? static_cast<QWidget *>(m_caption) : m_items.back(), item);
     m_items.push_back(item);
     placeItems();
     return item;

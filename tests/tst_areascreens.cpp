@@ -6,6 +6,7 @@
 #include "Unit6.h"
 #include "appearance.h"
 #include "messages.h"
+#include "screentesting.h"
 
 #include <QAction>
 #include <QLineEdit>
@@ -52,13 +53,6 @@ private slots:
     void screenLook();
 
 private:
-    // Hides a screen and waits until the window system has taken the focus
-    // away, so the next activation is not mistaken for a stale one.
-    static void hideScreen(QWidget *screen)
-    {
-        screen->hide();
-        QTRY_VERIFY(QGuiApplication::focusWindow() != screen->windowHandle());
-    }
     QWidget *screen(const QString &name) const;
     QComboBox *modeList(QWidget *screen) const;
     void fill(QWidget *screen, const QString &mode, const QStringList &inputs, const QString &rounding);
@@ -406,9 +400,7 @@ void TestAreaScreens::enterFromEveryControl()
 
     QWidget *w = this->screen(screen);
     fill(w, QString(), inputs, QStringLiteral("0"));
-    w->show();
-    w->activateWindow();
-    QVERIFY(QTest::qWaitForWindowActive(w));
+    QVERIFY(showActive(w));
     auto *target = w->findChild<QWidget *>(control);
     target->setFocus();
     QTRY_VERIFY(target->hasFocus() || target->isAncestorOf(QApplication::focusWidget()));
@@ -420,9 +412,7 @@ void TestAreaScreens::enterFromEveryControl()
 
 void TestAreaScreens::roundingListKeepsTypedTextOut()
 {
-    Form2->show();
-    Form2->activateWindow();
-    QVERIFY(QTest::qWaitForWindowActive(Form2));
+    QVERIFY(showActive(Form2));
     Form2->Edit1->setText(QStringLiteral("2"));
     QComboBox *rounding = Form2->RzComboBox2;
     QCOMPARE(rounding->count(), 11);

@@ -1,1 +1,309 @@
+// The main window: its start state, the accordion of its group bar and the
+// items that open the other screens.
+#include "Unit1.h"
+#include "Unit2.h"
+#include "Unit3.h"
+#include "Unit5.h"
+#include "messages.h"
+#include "screens.h"
+#include "screentesting.h"
 
+#include <QLineEdit>
+
+namespace {
+
+QStringList openedGroups(const TForm1 &form)
+{
+    QStringList names;
+    for (const TRzGroup *group : form.RzGroupBar1->groups())
+        if (group->opened())
+            names << group->objectName();
+    return names;
+}
+
+void clickCaption(TForm1 &form, const QString &group)
+{
+    auto *g = form.RzGroupBar1->findChild<TRzGroup *>(group);
+    QVERIFY2(g, qPrintable(group));
+    QTest::mouseClick(g->captionBar(), Qt::LeftButton);
+}
+
+// Counts the close events a window receives.
+class CloseCounter : public QObject
+{
+public:
+    int closes = 0;
+    bool eventFilter(QObject *, QEvent *event) override
+    {
+        if (event->type() == QEvent::Close)
+            ++closes;
+        return false;
+    }
+};
+
+}  // namespace
+
+class TestMainWindow : public QObject
+{
+    Q_OBJECT
+private slots:
+    void initTestCase();
+    void cleanupTestCase();
+
+    void startState();
+    void accordion_data();
+    void accordion();
+    void closedGroupItemsAreNotReachable();
+    void items_data();
+    void items();
+    void itemOpensScreenAndBringsItToFront();
+    void keyboardOpensGroupsAndItems();
+    void exitClosesLikeTheTitleBar();
+};
+
+void TestMainWindow::initTestCase()
+{
+    calc::setMessageSink([](const QString &text) { QFAIL(qPrintable(text)); });
+    createScreens();
+}
+
+void TestMainWindow::cleanupTestCase() { destroyScreens(); }
+
+void TestMainWindow::startState()
+{
+    TForm1 form;
+    form.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&form));
+    QCOMPARE(form.windowTitle(), QStringLiteral("Калькорт 1.6.1 Pro"));
+    QCOMPARE(form.pos(), QPoint(399, 29));
+    QCOMPARE(form.size(), QSize(215, 637));
+    QCOMPARE(form.minimumSize(), form.maximumSize());
+    QVERIFY(!(form.windowFlags() & Qt::WindowMaximizeButtonHint));
+    QVERIFY(form.windowFlags() & Qt::WindowMinimizeButtonHint);
+    QCOMPARE(form.RzGroupBar1->geometry(), form.rect());
+    QCOMPARE(openedGroups(form), (QStringList{"RzGroup1", "RzGroup2"}));
+
+    // Top to bottom, with their captions and opened heights.
+    const std::vector<std::tuple<QString, QString, int>> expected = {
+        {"RzGroup3", "Главное меню", 20}, {"RzGroup1", "Площадь", 208},      {"RzGroup6", "Объём", 20},
+        {"RzGroup2", "Переводы", 288},    {"RzGroup4", "Решение задач", 20}, {"RzGroup5", "Разное", 20},
+    };
+    int previousBottom = 0;
+    QCOMPARE(form.RzGroupBar1->groups().size(), expected.size());
+    for (std::size_t k = 0; k < expected.size(); ++k) {
+        const TRzGroup *group = form.RzGroupBar1->groups()[k];
+        QCOMPARE(group->objectName(), std::get<0>(expected[k]));
+        QCOMPARE(group->caption(), std::get<1>(expected[k]));
+        QCOMPARE(group->captionBar()->text(), std::get<1>(expected[k]));
+        QCOMPARE(group->height(), std::get<2>(expected[k]));
+        QVERIFY(group->y() >= previousBottom + 8);
+        previousBottom = group->geometry().bottom() + 1;
+    }
+    // The background holder lies under the bar.
+    QVERIFY(form.Image1->isVisible());
+    QCOMPARE(form.Image1->geometry(), QRect(0, -16, 161, 469));
+    QCOMPARE(form.childAt(20, 200), form.RzGroupBar1->childAt(20, 200) ? form.RzGroupBar1->childAt(20, 200)
+                                                                          : form.RzGroupBar1);
+}
+
+void TestMainWindow::accordion_data()
+{
+    QTest::addColumn<QStringList>("clicks");
+    QTest::addColumn<QList<int>>("heights");
+    QTest::addColumn<QStringList>("opened");
+
+    QTest::newRow("open Решение задач from the start state")
+        << QStringList{"RzGroup4"} << QList<int>{637 - 188 - 268 + 128} << QStringList{"RzGroup4"};
+    QTest::newRow("close the only opened group")
+        << QStringList{"RzGroup4", "RzGroup4"} << QList<int>{309, 309 - 128} << QStringList{};
+    QTest::newRow("close one of the two start groups")
+        << QStringList{"RzGroup1"} << QList<int>{637 - 188} << QStringList{"RzGroup2"};
+    QTest::newRow("close both start groups")
+        << QStringList{"RzGroup1", "RzGroup2"} << QList<int>{449, 449 - 268} << QStringList{};
+    QTest::newRow("open an opened start group again after closing")
+        << QStringList{"RzGroup2", "RzGroup2"} << QList<int>{637 - 268, 637 - 268 - 188 + 268}
+        << QStringList{"RzGroup2"};
+    QTest::newRow("open each group in turn")
+        << QStringList{"RzGroup3", "RzGroup5", "RzGroup6", "RzGroup1", "RzGroup2", "RzGroup4"}
+        << QList<int>{249, 249 - 68 + 208, 389 - 208 + 148, 329 - 148 + 188, 369 - 188 + 268, 449 - 268 + 128}
+        << QStringList{"RzGroup4"};
+    QTest::newRow("all closed then Главное меню")
+        << QStringList{"RzGroup1", "RzGroup2", "RzGroup3"} << QList<int>{449, 181, 181 + 68}
+        << QStringList{"RzGroup3"};
+}
+
+void TestMainWindow::accordion()
+{
+    QFETCH(QStringList, clicks);
+    QFETCH(QList<int>, heights);
+    QFETCH(QStringList, opened);
+
+    TForm1 form;
+    form.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&form));
+    for (int k = 0; k < clicks.size(); ++k) {
+        clickCaption(form, clicks[k]);
+        QCOMPARE(form.height(), heights[k]);
+        QCOMPARE(form.minimumHeight(), heights[k]);
+        QCOMPARE(form.width(), 215);
+    }
+    QCOMPARE(openedGroups(form), opened);
+    // Caption bars plus the opened group fit the window; nothing is cut off.
+    const TRzGroup *last = form.RzGroupBar1->groups().back();
+    QVERIFY(last->geometry().bottom() < form.height());
+    for (const TRzGroup *group : form.RzGroupBar1->groups())
+        QCOMPARE(group->height(), group->opened() ? group->openedHeight() : 20);
+}
+
+void TestMainWindow::closedGroupItemsAreNotReachable()
+{
+    TForm1 form;
+    form.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&form));
+    for (const TRzGroupItem *item : form.RzGroup3->items())
+        QVERIFY(!item->isVisible());
+    for (const TRzGroupItem *item : form.RzGroup1->items())
+        QVERIFY(item->isVisible());
+    clickCaption(form, QStringLiteral("RzGroup3"));
+    for (const TRzGroupItem *item : form.RzGroup3->items())
+        QVERIFY(item->isVisible());
+    for (const TRzGroupItem *item : form.RzGroup1->items())
+        QVERIFY(!item->isVisible());
+}
+
+void TestMainWindow::items_data()
+{
+    QTest::addColumn<QString>("group");
+    QTest::addColumn<QStringList>("captions");
+    QTest::addColumn<QStringList>("enabled");
+
+    QTest::newRow("Главное меню") << "RzGroup3" << QStringList{"Настройки", "О программе...", "Выход"}
+                                  << QStringList{"Выход"};
+    QTest::newRow("Площадь") << "RzGroup1"
+                             << QStringList{"Треугольник", "Прямоугольник", "Параллелограмм", "Круг", "Квадрат",
+                                            "Трапеция", "Правильный многоугольник", "Эллипс", "Полукруг"}
+                             << QStringList{"Треугольник", "Прямоугольник", "Параллелограмм", "Круг", "Квадрат"};
+    QTest::newRow("Объём") << "RzGroup6"
+                           << QStringList{"Конус", "Усечённый конус", "Цилиндр", "Сфера", "Пирамида",
+                                          "Усечённая пирамида", "Призма"}
+                           << QStringList{};
+    QTest::newRow("Переводы") << "RzGroup2"
+                              << QStringList{"Меры массы", "Меры длины", "Температура", "Единицы информации",
+                                             "Скорость", "Давление", "Единицы сил", "Единицы мощности",
+                                             "Меры площадей", "Меры объёма тел", "Меры объёма жидкостей",
+                                             "Угловая мера", "Единицы энергии"}
+                              << QStringList{};
+    QTest::newRow("Решение задач") << "RzGroup4"
+                                   << QStringList{"Квадратное уравнение", "Биквадратное уравнение",
+                                                  "Система линейных уравнений", "Операции с дробями",
+                                                  "Арифметическая прогрессия", "Геометрическая прогрессия"}
+                                   << QStringList{};
+    QTest::newRow("Разное") << "RzGroup5"
+                            << QStringList{"Плотность веществ", "Скорость различных объектов", "Самые высокие горы",
+                                           "Самые большие озёра", "Самые длинные реки",
+                                           "Краткая справка по планетам", "Основные константы",
+                                           "Десятичные приставки в СИ", "Калькулятор Windows",
+                                           "Эталоны системы единиц СИ"}
+                            << QStringList{};
+}
+
+// Every item is shown in order; the ones whose screen is not part of the
+// program yet are disabled.
+void TestMainWindow::items()
+{
+    QFETCH(QString, group);
+    QFETCH(QStringList, captions);
+    QFETCH(QStringList, enabled);
+
+    const auto *g = Form1->RzGroupBar1->findChild<TRzGroup *>(group);
+    QStringList shown, active;
+    int y = -1;
+    for (const TRzGroupItem *item : g->items()) {
+        shown << item->text();
+        if (item->isEnabled())
+            active << item->text();
+        QVERIFY(item->y() > y);
+        y = item->y();
+        QCOMPARE(item->height(), 20);
+    }
+    QCOMPARE(shown, captions);
+    QCOMPARE(active, enabled);
+    QCOMPARE(g->openedHeight(), 28 + 20 * int(captions.size()));
+}
+
+void TestMainWindow::itemOpensScreenAndBringsItToFront()
+{
+    QVERIFY(showActive(Form1));
+    TRzGroupItem *triangle = Form1->item(Form1->RzGroup1, 0);
+    TRzGroupItem *rectangle = Form1->item(Form1->RzGroup1, 1);
+    QCOMPARE(triangle->text(), QStringLiteral("Треугольник"));
+
+    QTest::mouseClick(triangle, Qt::LeftButton);
+    QVERIFY(Form5->isVisible());
+    QVERIFY(QTest::qWaitForWindowActive(Form5));
+    Form5->Edit1->setText(QStringLiteral("12"));
+
+    QTest::mouseClick(rectangle, Qt::LeftButton);
+    QVERIFY(QTest::qWaitForWindowActive(Form3));
+    QVERIFY(Form5->isVisible());
+
+    QTest::mouseClick(triangle, Qt::LeftButton);
+    QVERIFY(QTest::qWaitForWindowActive(Form5));
+    QCOMPARE(Form5->Edit1->text(), QStringLiteral("12"));
+
+    // Closing only hides; opening again shows what was typed.
+    Form5->close();
+    QVERIFY(!Form5->isVisible());
+    QTest::qWait(50);
+    QTest::mouseClick(triangle, Qt::LeftButton);
+    QVERIFY(Form5->isVisible());
+    QCOMPARE(Form5->Edit1->text(), QStringLiteral("12"));
+    hideScreen(Form5);
+    hideScreen(Form3);
+}
+
+void TestMainWindow::keyboardOpensGroupsAndItems()
+{
+    TForm1 form;
+    QVERIFY(showActive(&form));
+    TRzGroupCaption *caption = form.RzGroup4->captionBar();
+    caption->setFocus();
+    QTRY_VERIFY(caption->hasFocus());
+    QTest::keyClick(caption, Qt::Key_Space);
+    QCOMPARE(openedGroups(form), QStringList{"RzGroup4"});
+    QCOMPARE(form.height(), 309);
+
+    // Tab goes from a caption bar through its group's enabled items.
+    TRzGroupCaption *area = form.RzGroup1->captionBar();
+    area->setFocus();
+    QTRY_VERIFY(area->hasFocus());
+    QTest::keyClick(area, Qt::Key_Space);
+    QCOMPARE(openedGroups(form), QStringList{"RzGroup1"});
+    QTest::keyClick(area, Qt::Key_Tab);
+    QTRY_COMPARE(QApplication::focusWidget(), form.item(form.RzGroup1, 0));
+    for (int k = 1; k <= 4; ++k)
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+    TRzGroupItem *square = form.item(form.RzGroup1, 4);
+    QTRY_COMPARE(QApplication::focusWidget(), square);
+    QTest::keyClick(square, Qt::Key_Space);
+    QVERIFY(Form2->isVisible());
+    hideScreen(Form2);
+    hideScreen(&form);
+}
+
+void TestMainWindow::exitClosesLikeTheTitleBar()
+{
+    TForm1 form;
+    CloseCounter counter;
+    form.installEventFilter(&counter);
+    QVERIFY(showActive(&form));
+    form.RzGroup3->setOpened(true);
+    TRzGroupItem *exit = form.item(form.RzGroup3, 2);
+    QCOMPARE(exit->text(), QStringLiteral("Выход"));
+    QTest::mouseClick(exit, Qt::LeftButton);
+    QCOMPARE(counter.closes, 1);
+    QVERIFY(!form.isVisible());
+}
+
+QTEST_MAIN(TestMainWindow)
+#include "tst_mainwindow.moc"

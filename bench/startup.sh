@@ -1,0 +1,72 @@
+#!/usr/bin/env bash
+# Start-up time, resident memory and CPU at rest of the program beside a bare
+# Qt window of the same size, each started RUNS times on a fresh virtual X
+# server. Prints the medians and the program's figures relative to the bare
+# window's. Aims: start-up within 1.5 times, memory within 10 MiB, 0.00 % CPU.
+#   bench/startup.sh [build dir]      RUNS (5) and REST_SECONDS (10) from the environment
+set -euo pipefail
+root=$(cd "$(dirname "$0")/.." && pwd)
+build=${1:-$root/build}
+runs=${RUNS:-5}
+rest=${REST_SECONDS:-10}
+ticks=$(getconf CLK_TCK)
+
+cmake --build "$build" -j2 --target kalkort bench_bare_window >/dev/null
+
+# measure <program> <window title>: prints "startup_ms rss_kib cpu_percent"
+measure() {
+  local program=$1 title=$2 display=:$((90 + RANDOM % 100))
+  Xvfb "$display" -screen 0 1280x1024x24 -nolisten tcp >/dev/null 2>&1 &
+  local xvfb=$!
+  for _ in $(seq 1 100); do DISPLAY=$display xwininfo -root >/dev/null 2>&1 && break; sleep 0.05; done
+  local config
+  config=$(mktemp -d)
+  local start end pid
+  start=$(date +%s%N)
+  DISPLAY=$display XDG_CONFIG_HOME=$config "$program" >/dev/null 2>&1 &
+  pid=$!
+  while :; do
+    local id
+    id=$(DISPLAY=$display xwininfo -root -tree 2>/dev/null | awk -v t="\"$title\":" 'index($0, t) {print $1; exit}')
+    if [ -n "$id" ] && DISPLAY=$display xwininfo -id "$id" 2>/dev/null | grep -q IsViewable; then break; fi
+    sleep 0.005
+  done
+  end=$(date +%s%N)
+  sleep 1
+  local rss before after
+  rss=$(awk '/VmRSS/ {print $2}' "/proc/$pid/status")
+  before=$(awk '{print $14 + $15}' "/proc/$pid/stat")
+  sleep "$rest"
+  after=$(awk '{print $14 + $15}' "/proc/$pid/stat")
+  kill "$pid"; wait "$pid" 2>/dev/null || true
+  kill "$xvfb"; wait "$xvfb" 2>/dev/null || true
+  rm -rf "$config"
+  awk -v s="$start" -v e="$end" -v r="$rss" -v b="$before" -v a="$after" -v t="$ticks" -v d="$rest" \
+    'BEGIN {printf "%.1f %d %.2f\n", (e - s) / 1e6, r, 100 * (a - b) / t / d}'
+}
+
+median() { sort -n | awk '{v[NR] = $1} END {print (NR % 2) ? v[(NR + 1) / 2] : (v[NR / 2] + v[NR / 2 + 1]) / 2}'; }
+
+declare -A results
+for name in bare program; do
+  results[$name]=""
+done
+for i in $(seq 1 "$runs"); do
+  results[bare]+="$(measure "$build/bench/bench_bare_window" "bare window")"$'\n'
+  results[program]+="$(measure "$build/kalkort" "Калькорт 1.6.1 Pro")"$'\n'
+  echo "run $i of $runs done" >&2
+done
+
+printf '%-10s %12s %12s %10s\n' "" "start-up ms" "RSS KiB" "CPU %"
+for name in bare program; do
+  data=${results[$name]}
+  s=$(echo -n "$data" | awk '{print $1}' | median)
+  m=$(echo -n "$data" | awk '{print $2}' | median)
+  c=$(echo -n "$data" | awk '{print $3}' | median)
+  printf '%-10s %12s %12s %10s\n' "$name" "$s" "$m" "$c"
+  eval "${name}_s=$s ${name}_m=$m ${name}_c=$c"
+done
+awk -v ps="$program_s" -v bs="$bare_s" -v pm="$program_m" -v bm="$bare_m" -v pc="$program_c" 'BEGIN {
+  printf "start-up ratio %.2f (aim 1.50 or less)\n", ps / bs
+  printf "memory above the bare window %.1f MiB (aim 10 or less)\n", (pm - bm) / 1024
+  printf "CPU at rest %.2f %% (aim 0.00)\n", pc }'

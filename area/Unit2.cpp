@@ -21,6 +21,7 @@ TForm2::TForm2()
     Label3 = rowCaption("Label3", QStringLiteral("Размер стороны:"), 78);
     Label5 = rowCaption("Label5", QStringLiteral("Размер диагонали:"), 78);
     Edit1 = rowField("Edit1", 78);
+    Edit1->setFocus();  // typing starts in the first field
     addBottom(116);
 
     connect(Button2, &QPushButton::clicked, this, &TForm2::Button2Click);

@@ -25,6 +25,7 @@ TForm3::TForm3()
     Label9 = rowCaption("Label9", QStringLiteral("Размер другой стороны:"), 110);
     Label10 = rowCaption("Label10", QStringLiteral("Размер диагонали:"), 110);
     Edit3 = rowField("Edit3", 110);
+    Edit2->setFocus();  // typing starts in the first field
     addBottom(146);
 
     connect(Button2, &QPushButton::clicked, this, &TForm3::Button2Click);

@@ -15,6 +15,7 @@ TForm4::TForm4()
     Edit1 = rowField("Edit1", 46);
     Label2 = rowCaption("Label2", QStringLiteral("Размер  высоты, проведённой к этой стороне:"), 92, 3);
     Edit2 = rowField("Edit2", 92);
+    Edit1->setFocus();  // typing starts in the first field
     addBottom(146);
 
     connect(Button2, &QPushButton::clicked, this, &TForm4::Button2Click);

@@ -25,6 +25,7 @@ TForm5::TForm5()
     Edit2 = rowField("Edit2", 118);
     Label9 = rowCaption("Label9", QStringLiteral("Размер третьей стороны:"), 158);
     Edit3 = rowField("Edit3", 158);
+    Edit1->setFocus();  // typing starts in the first field
     addBottom(194);
 
     connect(Button2, &QPushButton::clicked, this, &TForm5::Button2Click);

@@ -20,6 +20,7 @@ TForm6::TForm6()
     Label8 = rowCaption("Label8", QStringLiteral("Размер радиуса:"), 76);
     Label2 = rowCaption("Label2", QStringLiteral("Размер диаметра:"), 76);
     Edit2 = rowField("Edit2", 76);
+    Edit2->setFocus();  // typing starts in the first field
     addBottom(112);
 
     connect(Button2, &QPushButton::clicked, this, &TForm6::Button2Click);

@@ -7,9 +7,21 @@
 #include "Unit4.h"
 #include "Unit5.h"
 #include "Unit6.h"
+#include "Unit10.h"
+#include "Unit24.h"
+#include "Unit25.h"
+#include "placement.h"
+#include "settingsbinding.h"
+#include "settingsformat.h"
+#include "settingsstore.h"
 
 #include <QApplication>
 #include <QCloseEvent>
+#include <QScreen>
+#include <QTimer>
+
+#include <cstdio>
+#include <functional>
 
 TForm1 *Form1 = nullptr;
 
@@ -41,8 +53,8 @@ const std::vector<GroupEntry> &groupTable()
 {
     static const std::vector<GroupEntry> table = {
         {&TForm1::RzGroup3, "RzGroup3", "Главное меню", kSkyBlue, false, &TForm1::RzGroup3Open, &TForm1::RzGroup3Close,
-         {{0, "Настройки", nullptr},
-          {1, "О программе...", nullptr},
+         {{0, "Настройки", &TForm1::RzGroup3Items0Click},
+          {1, "О программе...", &TForm1::RzGroup3Items1Click},
           {2, "Выход", &TForm1::RzGroup3Items2Click}}},
         {&TForm1::RzGroup1, "RzGroup1", "Площадь", kSkyBlue, true, &TForm1::RzGroup1Open, &TForm1::RzGroup1Close,
          {{0, "Треугольник", &TForm1::RzGroup1Items0Click},
@@ -185,6 +197,8 @@ void TForm1::RzGroup4Close() { closeGroup(RzGroup4); }
 void TForm1::RzGroup5Close() { closeGroup(RzGroup5); }
 void TForm1::RzGroup6Close() { closeGroup(RzGroup6); }
 
+void TForm1::RzGroup3Items0Click() { showScreen(Form24); }
+void TForm1::RzGroup3Items1Click() { Form10->exec(); }
 void TForm1::RzGroup3Items2Click() { close(); }
 
 void TForm1::RzGroup1Items0Click() { showScreen(Form5); }
@@ -193,8 +207,101 @@ void TForm1::RzGroup1Items2Click() { showScreen(Form4); }
 void TForm1::RzGroup1Items3Click() { showScreen(Form6); }
 void TForm1::RzGroup1Items4Click() { showScreen(Form2); }
 
+namespace {
+QString &settingsPath()
+{
+    static QString path;
+    return path;
+}
+
+std::function<void()> &welcomePresenter()
+{
+    static std::function<void()> presenter;
+    return presenter;
+}
+}  // namespace
+
+void TForm1::setWelcomePresenter(std::function<void()> presenter) { welcomePresenter() = std::move(presenter); }
+
+void TForm1::setSettingsFile(const QString &path) { settingsPath() = path; }
+
+QString TForm1::settingsFile() { return settingsPath().isEmpty() ? store::settingsFilePath() : settingsPath(); }
+
+void TForm1::setOuterHeight(int outerHeight)
+{
+    const int frame = frameGeometry().height() - height();
+    setFixedHeight(std::max(1, outerHeight - frame));
+    RzGroupBar1->setGeometry(rect());
+    // Before the window manager has framed the window its frame counts 0;
+    // take it off once it is known.
+    m_pendingOuterHeight = frame == 0 ? outerHeight : 0;
+}
+
+void TForm1::moveEvent(QMoveEvent *event)
+{
+    if (m_pendingOuterHeight > 0 && frameGeometry().height() > height())
+        setOuterHeight(m_pendingOuterHeight);
+    QWidget::moveEvent(event);
+}
+
+void TForm1::showEvent(QShowEvent *event)
+{
+    if (!event->spontaneous() && !m_loaded) {
+        m_loaded = true;
+        FormShow();
+    }
+    QWidget::showEvent(event);
+}
+
+void TForm1::FormShow()
+{
+    const QString path = settingsFile();
+    store::removeLeftovers(path);
+    const QSettings settings(path, store::settingsFormat());
+    WindowSettings target(*this, *Form24);
+    const store::LoadOutcome outcome = store::loadSettings(settings, target);
+    keepReachable();
+    if (outcome == store::LoadOutcome::FirstRun) {
+        // In front of the main window, once that is on the screen.
+        QTimer::singleShot(0, Form25, [] {
+            if (welcomePresenter())
+                welcomePresenter()();
+            else
+                Form25->exec();
+        });
+    }
+}
+
+void TForm1::keepReachable()
+{
+    QList<QRect> areas;
+    for (const QScreen *screen : QGuiApplication::screens())
+        areas << screen->availableGeometry();
+    const QRect frame(pos(), QSize(width(), frameGeometry().height()));
+    const QPoint position = placement::reachablePosition(frame, areas);
+    if (position != pos())
+        move(position);
+    // At least every caption bar fits.
+    const int captions = 6 * TRzGroup::kCaptionHeight + 7 * TRzGroupBar::kBorder;
+    const int outer = frameGeometry().height();
+    const int reachable = placement::reachableHeight(outer, captions, areas);
+    if (reachable != outer)
+        setOuterHeight(reachable);
+}
+
+void TForm1::FormClose()
+{
+    QSettings settings(settingsFile(), store::settingsFormat());
+    const WindowSettings source(*this, *Form24);
+    m_saved = store::saveSettings(settings, source.snapshot());
+    if (!m_saved)
+        std::fputs(qPrintable(QStringLiteral("kalkort: the settings could not be saved to %1\n").arg(settingsFile())),
+                   stderr);
+}
+
 void TForm1::closeEvent(QCloseEvent *event)
 {
+    FormClose();
     event->accept();
     // Closing the main window ends the program, whatever else is open.
     QCoreApplication::quit();

@@ -7,6 +7,8 @@
 
 #include <QWidget>
 
+#include <functional>
+
 class TForm1 : public QWidget
 {
     Q_OBJECT
@@ -39,6 +41,8 @@ public slots:
     void RzGroup5Close();
     void RzGroup6Close();
 
+    void RzGroup3Items0Click();
+    void RzGroup3Items1Click();
     void RzGroup3Items2Click();
     void RzGroup1Items0Click();
     void RzGroup1Items1Click();
@@ -46,10 +50,33 @@ public slots:
     void RzGroup1Items3Click();
     void RzGroup1Items4Click();
 
+    // Sets the height the window has with its frame, once the frame is known.
+    void setOuterHeight(int outerHeight);
+
+    // Where the settings are read and written (tests point it elsewhere).
+    static void setSettingsFile(const QString &path);
+    static QString settingsFile();
+    // How the welcome screen is presented (tests record it instead).
+    static void setWelcomePresenter(std::function<void()> presenter);
+    // False when the last save could not write the settings file.
+    bool lastSaveSucceeded() const { return m_saved; }
+
+public slots:
+    // Loads the settings the first time the window is shown.
+    void FormShow();
+    // Saves them when the window closes.
+    void FormClose();
+
 protected:
+    void showEvent(QShowEvent *event) override;
     void closeEvent(QCloseEvent *event) override;
+    void moveEvent(QMoveEvent *event) override;
 
 private:
+    void keepReachable();
+    bool m_loaded = false;
+    bool m_saved = true;
+    int m_pendingOuterHeight = 0;  // waiting for the window manager's frame
     void openGroup(TRzGroup *group, int growth);
     void closeGroup(TRzGroup *group);
 };

@@ -1,8 +1,11 @@
 #include "Unit1.h"
 #include "appearance.h"
+#include "artwork.h"
 #include "screens.h"
 
 #include <QApplication>
+#include <QIcon>
+#include <QPixmap>
 #include <QLocale>
 #include <QSocketNotifier>
 
@@ -54,6 +57,7 @@ int main(int argc, char *argv[])
     QCoreApplication::setApplicationName(QStringLiteral("kalkort"));
     const QString separator = QLocale::system().decimalPoint();
     calc::setDecimalSeparator(separator.isEmpty() ? QChar(u'.') : separator.front());
+    QApplication::setWindowIcon(QIcon(QPixmap::fromImage(artwork::emblem())));
     closeOnTerminate();
 
     createScreens();

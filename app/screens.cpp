@@ -6,6 +6,9 @@
 #include "Unit4.h"
 #include "Unit5.h"
 #include "Unit6.h"
+#include "Unit10.h"
+#include "Unit24.h"
+#include "Unit25.h"
 
 namespace {
 
@@ -26,10 +29,16 @@ void createScreens()
     Form4 = new TForm4;
     Form5 = new TForm5;
     Form6 = new TForm6;
+    Form10 = new TForm10;
+    Form24 = new TForm24;
+    Form25 = new TForm25;
 }
 
 void destroyScreens()
 {
+    destroy(Form25);
+    destroy(Form24);
+    destroy(Form10);
     destroy(Form6);
     destroy(Form5);
     destroy(Form4);

@@ -1,0 +1,20 @@
+// About the program.
+#pragma once
+
+#include "infoscreens.h"
+
+class QPushButton;
+
+class TForm10 : public InfoScreen
+{
+    Q_OBJECT
+public:
+    TForm10();
+
+    QLabel *Label1, *Label2, *Label3;
+    TRzURLLabel *RzURLLabel1, *RzURLLabel2, *RzURLLabel3, *RzURLLabel4;
+    calc::TImage *Image2, *Image3, *Image4;
+    QPushButton *Button1;
+};
+
+extern TForm10 *Form10;

@@ -1,0 +1,100 @@
+#include "artwork.h"
+
+#include "appearance.h"
+#include "pictures.h"
+
+#include <QFile>
+#include <QLinearGradient>
+#include <QPainter>
+#include <QRadialGradient>
+
+#include <vector>
+
+namespace artwork {
+
+namespace {
+
+using Stops = std::vector<QColor>;
+
+// Colour stops of pictures 2 to 18, left to right, evenly spaced.
+const std::vector<Stops> &gradients()
+{
+    static const std::vector<Stops> table = {
+        {QColor(200, 232, 196), Qt::white},
+        {QColor(250, 214, 186), Qt::white},
+        {QColor(214, 204, 240), Qt::white},
+        {QColor(176, 212, 246), QColor(252, 246, 200), Qt::white},
+        {QColor(236, 222, 190), Qt::white},
+        {QColor(246, 200, 214), Qt::white},
+        {QColor(190, 236, 214), QColor(206, 226, 250)},
+        {QColor(176, 190, 214), Qt::white, QColor(176, 190, 214)},
+        {QColor(246, 216, 130), QColor(252, 244, 196), Qt::white},
+        {QColor(216, 190, 236), QColor(246, 208, 226), Qt::white},
+        {QColor(170, 226, 232), Qt::white, QColor(170, 226, 232)},
+        {QColor(246, 196, 196), QColor(250, 236, 190), QColor(204, 240, 204), QColor(196, 220, 250),
+         QColor(226, 206, 246)},
+        {QColor(180, 190, 232), QColor(232, 200, 222), Qt::white},
+        {QColor(150, 180, 214), Qt::white},
+        {QColor(176, 226, 220), QColor(204, 238, 196), QColor(250, 248, 210), Qt::white},
+        {QColor(250, 190, 150), QColor(252, 218, 160), QColor(252, 242, 196), QColor(220, 236, 250),
+         QColor(190, 214, 246)},
+        {QColor(208, 208, 212), Qt::white},
+    };
+    return table;
+}
+
+}  // namespace
+
+QImage builtInBackground(int position)
+{
+    if (position <= 1 || position > kBuiltInCount)
+        return calc::defaultBackground();
+    const Stops &stops = gradients()[position - 2];
+    QImage picture(497, 4, QImage::Format_RGB32);
+    QPainter painter(&picture);
+    QLinearGradient gradient(0, 0, picture.width() - 1, 0);
+    for (std::size_t k = 0; k < stops.size(); ++k)
+        gradient.setColorAt(double(k) / double(stops.size() - 1), stops[k]);
+    painter.fillRect(picture.rect(), gradient);
+    return picture;
+}
+
+QImage emblem()
+{
+    QImage picture(80, 80, QImage::Format_ARGB32_Premultiplied);
+    QPainter painter(&picture);
+    painter.setRenderHint(QPainter::Antialiasing);
+    painter.setRenderHint(QPainter::TextAntialiasing);
+    QRadialGradient glow(QPointF(34, 30), 60);
+    glow.setColorAt(0, QColor(250, 253, 255));
+    glow.setColorAt(1, QColor(150, 196, 240));
+    painter.fillRect(picture.rect(), glow);
+    painter.setPen(QPen(QColor(40, 90, 170), 1.5));
+    painter.drawRect(QRectF(0.75, 0.75, 78.5, 78.5));
+
+    const QColor ink(16, 56, 168);
+    painter.setPen(ink);
+    QFont letters(QStringLiteral("Arial"));
+    letters.setPixelSize(34);
+    letters.setBold(true);
+    painter.setFont(letters);
+    painter.drawText(QRect(4, 2, 36, 38), Qt::AlignCenter, QStringLiteral("X"));
+    painter.drawText(QRect(40, 40, 36, 38), Qt::AlignCenter, QStringLiteral("Y"));
+    QFont signs = letters;
+    signs.setPixelSize(26);
+    painter.setFont(signs);
+    painter.drawText(QRect(42, 4, 32, 32), Qt::AlignCenter, QStringLiteral("+"));
+    painter.drawText(QRect(6, 42, 32, 32), Qt::AlignCenter, QString(QChar(0x2212)));
+    painter.drawText(QRect(24, 24, 32, 32), Qt::AlignCenter, QStringLiteral("="));
+    return picture;
+}
+
+QImage windowPicture()
+{
+    QFile file(QStringLiteral(":/kalkort/window.jpg"));
+    if (!file.open(QIODevice::ReadOnly))
+        return {};
+    return pictures::decodeJpeg(file.readAll()).image;
+}
+
+}  // namespace artwork

@@ -173,12 +173,17 @@ QString checkBmpHeader(const QByteArray &data)
     const std::uint32_t headerSize = littleEndian(data, 14, 4);
     std::int64_t width = 0;
     std::int64_t height = 0;
+    std::int64_t bitsPerPixel = 0;
+    std::uint32_t compression = 0;
     if (headerSize == 12) {
         width = std::int16_t(littleEndian(data, 18, 2));
         height = std::int16_t(littleEndian(data, 20, 2));
-    } else if (headerSize >= 40 && data.size() >= 26) {
+        bitsPerPixel = littleEndian(data, 24, 2);
+    } else if (headerSize >= 40 && data.size() >= 34) {
         width = std::int32_t(littleEndian(data, 18, 4));
         height = std::int32_t(littleEndian(data, 22, 4));
+        bitsPerPixel = littleEndian(data, 28, 2);
+        compression = littleEndian(data, 30, 4);
     } else {
         return QStringLiteral("неизвестный заголовок BMP");
     }
@@ -188,6 +193,14 @@ QString checkBmpHeader(const QByteArray &data)
         return QStringLiteral("неверные размеры рисунка");
     if (width * height > kMaxPixels)
         return QStringLiteral("рисунок слишком большой");
+    // Uncompressed pixels must all be there, as in a JPEG file.
+    constexpr std::uint32_t kRgb = 0, kBitFields = 3;
+    if (compression == kRgb || compression == kBitFields) {
+        const std::int64_t stride = (width * bitsPerPixel + 31) / 32 * 4;
+        const std::int64_t pixelsStart = littleEndian(data, 10, 4);
+        if (pixelsStart + stride * height > data.size())
+            return QStringLiteral("файл обрезан");
+    }
     return {};
 }
 

@@ -3,6 +3,7 @@
 #include "settingsformat.h"
 
 #include <QDir>
+#include <QFile>
 #include <QFileInfo>
 #include <QLockFile>
 #include <QRegularExpression>
@@ -45,9 +46,18 @@ QString settingsFilePath()
 void removeLeftovers(const QString &filePath)
 {
     // QLockFile takes over a lock whose owner is gone; unlocking removes it.
-    QLockFile lock(filePath + QStringLiteral(".lock"));
-    if (lock.tryLock(0))
+    // A lock file killed before its owner wrote into it names no owner and
+    // would block the next save for half a minute: it goes too.
+    const QString lockPath = filePath + QStringLiteral(".lock");
+    QLockFile lock(lockPath);
+    if (lock.tryLock(0)) {
         lock.unlock();
+    } else {
+        qint64 pid = 0;
+        QString host, application;
+        if (!lock.getLockInfo(&pid, &host, &application))
+            QFile::remove(lockPath);
+    }
 
     const QFileInfo file(filePath);
     QDir folder = file.absoluteDir();

@@ -74,7 +74,7 @@ bool readSettingsFile(QIODevice &device, QSettings::SettingsMap &map)
         const qsizetype equals = line.indexOf('=');
         if (equals <= 0)
             continue;
-        const QString name = QString::fromUtf8(line.left(equals));
+        const QString name = unescape(QByteArrayView(line).first(equals));
         map.insert(name, unescape(QByteArrayView(line).sliced(equals + 1)));
     }
     return true;

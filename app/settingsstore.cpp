@@ -91,7 +91,12 @@ std::optional<int> parseStoredInteger(const QVariant &value)
 
 LoadOutcome loadSettings(const QSettings &settings, SettingsTarget &target)
 {
-    auto integer = [&](const QString &name) { return parseStoredInteger(settings.value(name)); };
+    return loadSettings([&settings](const QString &name) { return settings.value(name); }, target);
+}
+
+LoadOutcome loadSettings(const std::function<QVariant(const QString &)> &stored, SettingsTarget &target)
+{
+    auto integer = [&](const QString &name) { return parseStoredInteger(stored(name)); };
 
     const auto top = integer(kTop);
     if (!top)
@@ -112,7 +117,7 @@ LoadOutcome loadSettings(const QSettings &settings, SettingsTarget &target)
         return LoadOutcome::FirstRun;
     target.setCustomBackground(*custom);
     if (*custom == 1) {
-        const QVariant name = settings.value(kPictureFileName);
+        const QVariant name = stored(kPictureFileName);
         if (!name.isValid())
             return LoadOutcome::FirstRun;
         target.loadPictureFile(name.toString());

@@ -6,6 +6,7 @@
 #include <QString>
 
 #include <array>
+#include <functional>
 #include <optional>
 
 namespace store {
@@ -46,6 +47,8 @@ enum class LoadOutcome {
 };
 
 LoadOutcome loadSettings(const QSettings &settings, SettingsTarget &target);
+// The same over any source of stored values (an invalid QVariant: missing).
+LoadOutcome loadSettings(const std::function<QVariant(const QString &)> &stored, SettingsTarget &target);
 
 // Everything the save writes.
 struct SettingsSnapshot {

@@ -44,8 +44,8 @@ TForm10::TForm10() : InfoScreen(QStringLiteral("О программе..."), QSiz
     Image3 = emblemControl(this, "Image3", QRect(12, 108, 57, 57), false);
     Image4 = emblemControl(this, "Image4", QRect(378, 44, 105, 97), true);
 
-    Label1 = addLabel("Label1", QStringLiteral("Программист: команда разработчиков Калькорта"), QRect(80, 52, 290, 18), 13);
-    Label2 = addLabel("Label2", QStringLiteral("Бета-тестер: сообщество пользователей Калькорта."),
+    Label1 = addLabel("Label1", QStringLiteral("Программист: команда Калькорта"), QRect(80, 52, 290, 18), 13);
+    Label2 = addLabel("Label2", QStringLiteral("Бета-тестер: пользователи Калькорта."),
                       QRect(80, 116, 290, 18), 13);
     RzURLLabel1 = new TRzURLLabel(QStringLiteral("E-mail: kalkort@example.org"),
                                   QUrl(QStringLiteral("mailto:kalkort@example.org")), this);

@@ -17,7 +17,6 @@ calc::TImage *emblemControl(QWidget *parent, const char *name, const QRect &geom
     image->setObjectName(QLatin1String(name));
     image->setGeometry(geometry);
     image->setStretch(stretch);
-    image->setPicture(artwork::emblem());
     return image;
 }
 
@@ -61,4 +60,13 @@ TForm10::TForm10() : InfoScreen(QStringLiteral("О программе..."), QSiz
     Button1->setGeometry(400, 152, 75, 25);
     Button1->setDefault(true);
     connect(Button1, &QPushButton::clicked, this, &QDialog::accept);
+}
+
+void TForm10::showEvent(QShowEvent *event)
+{
+    // The emblem is drawn when the screen is first needed, not at start-up.
+    if (Image2->picture().isNull())
+        for (calc::TImage *image : {Image2, Image3, Image4})
+            image->setPicture(artwork::emblem());
+    InfoScreen::showEvent(event);
 }

@@ -15,6 +15,9 @@ public:
     TRzURLLabel *RzURLLabel1, *RzURLLabel2, *RzURLLabel3, *RzURLLabel4;
     calc::TImage *Image2, *Image3, *Image4;
     QPushButton *Button1;
+
+protected:
+    void showEvent(QShowEvent *event) override;
 };
 
 extern TForm10 *Form10;

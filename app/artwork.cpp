@@ -59,7 +59,9 @@ QImage builtInBackground(int position)
     return picture;
 }
 
-QImage emblem()
+namespace {
+
+QImage drawEmblem()
 {
     QImage picture(80, 80, QImage::Format_ARGB32_Premultiplied);
     QPainter painter(&picture);
@@ -86,6 +88,14 @@ QImage emblem()
     painter.drawText(QRect(42, 4, 32, 32), Qt::AlignCenter, QStringLiteral("+"));
     painter.drawText(QRect(6, 42, 32, 32), Qt::AlignCenter, QString(QChar(0x2212)));
     painter.drawText(QRect(24, 24, 32, 32), Qt::AlignCenter, QStringLiteral("="));
+    return picture;
+}
+
+}  // namespace
+
+QImage emblem()
+{
+    static const QImage picture = drawEmblem();
     return picture;
 }
 

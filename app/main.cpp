@@ -8,6 +8,7 @@
 #include <QPixmap>
 #include <QLocale>
 #include <QSocketNotifier>
+#include <QTimer>
 
 #include <cfenv>
 #include <csignal>
@@ -57,11 +58,12 @@ int main(int argc, char *argv[])
     QCoreApplication::setApplicationName(QStringLiteral("kalkort"));
     const QString separator = QLocale::system().decimalPoint();
     calc::setDecimalSeparator(separator.isEmpty() ? QChar(u'.') : separator.front());
-    QApplication::setWindowIcon(QIcon(QPixmap::fromImage(artwork::emblem())));
     closeOnTerminate();
 
     createScreens();
     Form1->show();
+    // The emblem is every window's icon; drawn once the main window is up.
+    QTimer::singleShot(0, [] { QApplication::setWindowIcon(QIcon(QPixmap::fromImage(artwork::emblem()))); });
     const int status = application.exec();
     destroyScreens();
     return status;

@@ -10,7 +10,8 @@ Quantity build()
 {
     const QStringList units = {QStringLiteral("M / сек."), QStringLiteral("Врс. / ч."), QStringLiteral("Км. / ч."),
                                QStringLiteral("Англ. миль / ч."), QStringLiteral("Узлов")};
-    // Row: from-unit, column: to-unit.
+    // Row: from-unit, column: to-unit. 1 m/s is 1.94384 knots and 1 mph
+    // 0.868976 knots, hence 1.9438 and 0.869.
     const long double factors[5][5] = {
         {1.0L, 3.375L, 3.6L, 2.237L, 1.9438L},
         {0.2963L, 1.0L, 1.0668L, 0.6629L, 0.5757L},

@@ -7,7 +7,12 @@
 #include "Unit4.h"
 #include "Unit5.h"
 #include "Unit6.h"
+#include "Unit7.h"
+#include "Unit8.h"
+#include "Unit9.h"
 #include "Unit10.h"
+#include "Unit18.h"
+#include "Unit20.h"
 #include "Unit24.h"
 #include "Unit25.h"
 #include "placement.h"
@@ -76,11 +81,11 @@ const std::vector<GroupEntry> &groupTable()
           {5, "Усечённая пирамида", nullptr},
           {6, "Призма", nullptr}}},
         {&TForm1::RzGroup2, "RzGroup2", "Переводы", kSkyBlue, true, &TForm1::RzGroup2Open, &TForm1::RzGroup2Close,
-         {{0, "Меры массы", nullptr},
-          {1, "Меры длины", nullptr},
-          {2, "Температура", nullptr},
-          {3, "Единицы информации", nullptr},
-          {4, "Скорость", nullptr},
+         {{0, "Меры массы", &TForm1::RzGroup2Items0Click},
+          {1, "Меры длины", &TForm1::RzGroup2Items1Click},
+          {2, "Температура", &TForm1::RzGroup2Items2Click},
+          {3, "Единицы информации", &TForm1::RzGroup2Items3Click},
+          {4, "Скорость", &TForm1::RzGroup2Items4Click},
           {5, "Давление", nullptr},
           {6, "Единицы сил", nullptr},
           {7, "Единицы мощности", nullptr},
@@ -206,6 +211,12 @@ void TForm1::RzGroup1Items1Click() { showScreen(Form3); }
 void TForm1::RzGroup1Items2Click() { showScreen(Form4); }
 void TForm1::RzGroup1Items3Click() { showScreen(Form6); }
 void TForm1::RzGroup1Items4Click() { showScreen(Form2); }
+
+void TForm1::RzGroup2Items0Click() { showScreen(Form7); }
+void TForm1::RzGroup2Items1Click() { showScreen(Form8); }
+void TForm1::RzGroup2Items2Click() { showScreen(Form9); }
+void TForm1::RzGroup2Items3Click() { showScreen(Form18); }
+void TForm1::RzGroup2Items4Click() { showScreen(Form20); }
 
 namespace {
 QString &settingsPath()

@@ -49,6 +49,11 @@ public slots:
     void RzGroup1Items2Click();
     void RzGroup1Items3Click();
     void RzGroup1Items4Click();
+    void RzGroup2Items0Click();
+    void RzGroup2Items1Click();
+    void RzGroup2Items2Click();
+    void RzGroup2Items3Click();
+    void RzGroup2Items4Click();
 
     // Sets the height the window has with its frame, once the frame is known.
     void setOuterHeight(int outerHeight);

@@ -6,7 +6,12 @@
 #include "Unit4.h"
 #include "Unit5.h"
 #include "Unit6.h"
+#include "Unit7.h"
+#include "Unit8.h"
+#include "Unit9.h"
 #include "Unit10.h"
+#include "Unit18.h"
+#include "Unit20.h"
 #include "Unit24.h"
 #include "Unit25.h"
 
@@ -29,7 +34,12 @@ void createScreens()
     Form4 = new TForm4;
     Form5 = new TForm5;
     Form6 = new TForm6;
+    Form7 = new TForm7;
+    Form8 = new TForm8;
+    Form9 = new TForm9;
     Form10 = new TForm10;
+    Form18 = new TForm18;
+    Form20 = new TForm20;
     Form24 = new TForm24;
     Form25 = new TForm25;
 }
@@ -38,7 +48,12 @@ void destroyScreens()
 {
     destroy(Form25);
     destroy(Form24);
+    destroy(Form20);
+    destroy(Form18);
     destroy(Form10);
+    destroy(Form9);
+    destroy(Form8);
+    destroy(Form7);
     destroy(Form6);
     destroy(Form5);
     destroy(Form4);

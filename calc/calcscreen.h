@@ -4,6 +4,7 @@
 #pragma once
 
 #include "controls.h"
+#include "texts.h"
 
 #include <QLineEdit>
 #include <QWidget>
@@ -82,9 +83,5 @@ protected:
 private:
     QString m_nanMessage;
 };
-
-// The texts every calculator screen shares.
-inline const QString kInvalidValue = QStringLiteral("Ошибка! Вы ввели неправильное значение!!!");
-inline const QString kAnswerPrefix = QStringLiteral("Ответ: ");
 
 }  // namespace calc

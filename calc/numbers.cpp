@@ -278,4 +278,55 @@ std::u16string FloatToStrF(double value, int digits, char16_t decimalSeparator)
     return out;
 }
 
+std::u16string FloatToStrGeneral(double value, int exponentDigits, char16_t decimalSeparator)
+{
+    if (std::isnan(value))
+        return u"NAN";
+    if (std::isinf(value))
+        return value < 0 ? u"-INF" : u"INF";
+    if (value == 0)
+        return u"0";
+
+    Decimal decimal = toDecimal(std::fabs(value));
+    decimal.digits.erase(decimal.digits.find_last_not_of('0') + 1);
+    const std::string_view digits = decimal.digits;
+    const int count = static_cast<int>(digits.size());
+    // The value is 0.ddd x 10^point.
+    const int point = decimal.exponent + 1;
+
+    std::u16string out;
+    if (value < 0)
+        out.push_back(u'-');
+    if (point >= -3 && point <= kSignificantDigits) {
+        if (point >= 1) {
+            for (int k = 0; k < point; ++k)
+                out.push_back(k < count ? char16_t(digits[k]) : u'0');
+            if (count > point) {
+                out.push_back(decimalSeparator);
+                out += ascii(digits.substr(point));
+            }
+        } else {
+            out.push_back(u'0');
+            out.push_back(decimalSeparator);
+            out.append(-point, u'0');
+            out += ascii(digits);
+        }
+        return out;
+    }
+
+    out.push_back(digits[0]);
+    if (count > 1) {
+        out.push_back(decimalSeparator);
+        out += ascii(digits.substr(1));
+    }
+    out.push_back(u'E');
+    if (decimal.exponent < 0)
+        out.push_back(u'-');
+    std::string exponent = std::to_string(std::abs(decimal.exponent));
+    if (exponentDigits <= 4 && static_cast<int>(exponent.size()) < exponentDigits)
+        exponent.insert(0, exponentDigits - exponent.size(), '0');
+    out += ascii(exponent);
+    return out;
+}
+
 }  // namespace calc

@@ -29,4 +29,12 @@ std::optional<std::int32_t> StrToInt(std::u16string_view text);
 // as 0, more than 18 as 18.
 std::u16string FloatToStrF(double value, int digits, char16_t decimalSeparator);
 
+// General format with 18 significant digits: the shortest of those digits
+// (trailing zeros dropped), in fixed notation while the value written as
+// 0.ddd x 10^E has -3 <= E <= 18, otherwise as d.ddd, "E", an optional "-"
+// and the exponent with at least `exponentDigits` digits (padded with zeros
+// when `exponentDigits` is 4 or less). "NAN", "INF", "-INF" as above; zero
+// is "0".
+std::u16string FloatToStrGeneral(double value, int exponentDigits, char16_t decimalSeparator);
+
 }  // namespace calc

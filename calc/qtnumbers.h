@@ -25,4 +25,10 @@ inline QString FloatToStrF(double value, int digits, QChar decimalSeparator)
     return QString::fromUtf16(text.data(), static_cast<qsizetype>(text.size()));
 }
 
+inline QString FloatToStrGeneral(double value, int exponentDigits, QChar decimalSeparator)
+{
+    const std::u16string text = FloatToStrGeneral(value, exponentDigits, decimalSeparator.unicode());
+    return QString::fromUtf16(text.data(), static_cast<qsizetype>(text.size()));
+}
+
 }  // namespace calc

@@ -39,6 +39,16 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t *data, std::size_t size
         } else if (text != u"NAN" && text != u"INF" && text != u"-INF") {
             std::abort();
         }
+        // The general format keeps 18 significant digits of every value, so
+        // a finite one always reads back exactly.
+        const std::u16string general = calc::FloatToStrGeneral(value, digits, u',');
+        if (std::isfinite(value)) {
+            const auto back = calc::StrToFloat(general, u',');
+            if (!back || *back != value)
+                std::abort();
+        } else if (general != text) {
+            std::abort();
+        }
     }
     return 0;
 }

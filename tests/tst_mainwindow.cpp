@@ -4,6 +4,11 @@
 #include "Unit2.h"
 #include "Unit3.h"
 #include "Unit5.h"
+#include "Unit7.h"
+#include "Unit8.h"
+#include "Unit9.h"
+#include "Unit18.h"
+#include "Unit20.h"
 #include "messages.h"
 #include "screens.h"
 #include "screentesting.h"
@@ -57,6 +62,8 @@ private slots:
     void items_data();
     void items();
     void itemOpensScreenAndBringsItToFront();
+    void conversionItems_data();
+    void conversionItems();
     void keyboardOpensGroupsAndItems();
     void exitClosesLikeTheTitleBar();
 
@@ -199,7 +206,8 @@ void TestMainWindow::items_data()
                                              "Скорость", "Давление", "Единицы сил", "Единицы мощности",
                                              "Меры площадей", "Меры объёма тел", "Меры объёма жидкостей",
                                              "Угловая мера", "Единицы энергии"}
-                              << QStringList{};
+                              << QStringList{"Меры массы", "Меры длины", "Температура", "Единицы информации",
+                                             "Скорость"};
     QTest::newRow("Решение задач") << "RzGroup4"
                                    << QStringList{"Квадратное уравнение", "Биквадратное уравнение",
                                                   "Система линейных уравнений", "Операции с дробями",
@@ -267,6 +275,35 @@ void TestMainWindow::itemOpensScreenAndBringsItToFront()
     QCOMPARE(Form5->Edit1->text(), QStringLiteral("12"));
     hideScreen(Form5);
     hideScreen(Form3);
+}
+
+void TestMainWindow::conversionItems_data()
+{
+    QTest::addColumn<int>("item");
+    QTest::addColumn<QString>("screen");
+    QTest::addColumn<QString>("caption");
+
+    QTest::newRow("Меры массы") << 0 << "Form7" << "Меры массы";
+    QTest::newRow("Меры длины") << 1 << "Form8" << "Меры длины";
+    QTest::newRow("Температура") << 2 << "Form9" << "Температура";
+    QTest::newRow("Единицы информации") << 3 << "Form18" << "Единицы информации";
+    QTest::newRow("Скорость") << 4 << "Form20" << "Скорость";
+}
+
+void TestMainWindow::conversionItems()
+{
+    QFETCH(int, item);
+    QFETCH(QString, screen);
+    QFETCH(QString, caption);
+
+    const std::map<QString, QWidget *> screens = {
+        {"Form7", Form7}, {"Form8", Form8}, {"Form9", Form9}, {"Form18", Form18}, {"Form20", Form20}};
+    QWidget *w = screens.at(screen);
+    QVERIFY(showActive(Form1));
+    QTest::mouseClick(Form1->item(Form1->RzGroup2, item), Qt::LeftButton);
+    QVERIFY(QTest::qWaitForWindowActive(w));
+    QCOMPARE(w->windowTitle(), caption);
+    hideScreen(w);
 }
 
 void TestMainWindow::keyboardOpensGroupsAndItems()

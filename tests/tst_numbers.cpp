@@ -8,6 +8,7 @@
 #include <limits>
 
 using calc::FloatToStrF;
+using calc::FloatToStrGeneral;
 using calc::StrToFloat;
 using calc::StrToInt;
 
@@ -24,6 +25,8 @@ private slots:
     void strToInt();
     void floatToStrF_data();
     void floatToStrF();
+    void floatToStrGeneral_data();
+    void floatToStrGeneral();
 };
 
 namespace {
@@ -221,6 +224,62 @@ void TestNumbers::floatToStrF()
     QString pointed = expected;
     pointed.replace(u',', u'.');
     QCOMPARE(FloatToStrF(value, digits, QChar(u'.')), pointed);
+}
+
+void TestNumbers::floatToStrGeneral_data()
+{
+    QTest::addColumn<double>("value");
+    QTest::addColumn<int>("exponentDigits");
+    QTest::addColumn<QString>("expected");
+
+    const double nan = std::numeric_limits<double>::quiet_NaN();
+    const double inf = std::numeric_limits<double>::infinity();
+
+    QTest::newRow("whole number") << 8192.0 << 1 << "8192";
+    QTest::newRow("fraction") << 0.125 << 1 << "0,125";
+    QTest::newRow("one and a half") << 1.5 << 1 << "1,5";
+    QTest::newRow("negative whole number") << -8.0 << 1 << "-8";
+    QTest::newRow("negative fraction") << -0.125 << 1 << "-0,125";
+    QTest::newRow("zero") << 0.0 << 1 << "0";
+    QTest::newRow("negative zero") << -0.0 << 1 << "0";
+    QTest::newRow("three zeros after the separator stay fixed") << std::ldexp(1.0, -10) << 1 << "0,0009765625";
+    QTest::newRow("also at 2^-12") << std::ldexp(1.0, -12) << 1 << "0,000244140625";
+    QTest::newRow("four zeros after the separator go scientific") << std::ldexp(1.0, -14) << 1
+                                                                 << "6,103515625E-5";
+    QTest::newRow("2^-20") << std::ldexp(1.0, -20) << 1 << "9,5367431640625E-7";
+    QTest::newRow("16 integer digits") << std::ldexp(1.0, 53) << 1 << "9007199254740992";
+    QTest::newRow("10^17 is 18 integer digits, fixed") << 1e17 << 1 << "100000000000000000";
+    QTest::newRow("18 integer digits padded with zeros") << 123456789012345678.0 << 1 << "123456789012345680";
+    QTest::newRow("10^18 goes scientific") << 1e18 << 1 << "1E18";
+    QTest::newRow("2^60 rounded to 18 digits") << std::ldexp(1.0, 60) << 1 << "1,15292150460684698E18";
+    QTest::newRow("2^63 rounded up to 18 digits") << std::ldexp(1.0, 63) << 1 << "9,22337203685477581E18";
+    QTest::newRow("2^-63") << std::ldexp(1.0, -63) << 1 << "1,08420217248550443E-19";
+    QTest::newRow("0.1 shows its double") << 0.1 << 1 << "0,100000000000000006";
+    QTest::newRow("1.1 x 1024 shows its double") << 1.1 * 1024 << 1 << "1126,40000000000009";
+    QTest::newRow("a third") << 1.0 / 3 << 1 << "0,333333333333333315";
+    QTest::newRow("negative scientific") << -2.5e-7 << 1 << "-2,49999999999999989E-7";
+    QTest::newRow("exponent padded to 4 digits") << 1.5e20 << 4 << "1,5E0020";
+    QTest::newRow("negative exponent padded to 3 digits") << std::ldexp(1.0, -20) << 3 << "9,5367431640625E-007";
+    QTest::newRow("no padding with 0 exponent digits") << 1.5e20 << 0 << "1,5E20";
+    QTest::newRow("no padding above 4 exponent digits") << 1.5e20 << 5 << "1,5E20";
+    QTest::newRow("largest double") << DBL_MAX << 1 << "1,79769313486231571E308";
+    QTest::newRow("smallest subnormal") << std::numeric_limits<double>::denorm_min() << 1
+                                        << "4,94065645841246544E-324";
+    QTest::newRow("NaN") << nan << 1 << "NAN";
+    QTest::newRow("negative NaN") << -nan << 1 << "NAN";
+    QTest::newRow("infinity") << inf << 1 << "INF";
+    QTest::newRow("minus infinity") << -inf << 1 << "-INF";
+}
+
+void TestNumbers::floatToStrGeneral()
+{
+    QFETCH(double, value);
+    QFETCH(int, exponentDigits);
+    QFETCH(QString, expected);
+    QCOMPARE(FloatToStrGeneral(value, exponentDigits, QChar(u',')), expected);
+    QString pointed = expected;
+    pointed.replace(u',', u'.');
+    QCOMPARE(FloatToStrGeneral(value, exponentDigits, QChar(u'.')), pointed);
 }
 
 QTEST_APPLESS_MAIN(TestNumbers)

@@ -1,0 +1,10 @@
+#include "Unit7.h"
+
+#include "quantities.h"
+
+TForm7 *Form7 = nullptr;
+
+TForm7::TForm7() : ConversionScreen(convert::mass(), QSize(377, 246), QPoint(232, 254))
+{
+    setObjectName(QStringLiteral("Form7"));
+}

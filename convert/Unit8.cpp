@@ -1,0 +1,10 @@
+#include "Unit8.h"
+
+#include "quantities.h"
+
+TForm8 *Form8 = nullptr;
+
+TForm8::TForm8() : ConversionScreen(convert::length(), QSize(396, 246), QPoint(293, 240))
+{
+    setObjectName(QStringLiteral("Form8"));
+}

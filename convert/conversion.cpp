@@ -1,0 +1,155 @@
+#include "conversion.h"
+
+#include "qtnumbers.h"
+#include "texts.h"
+
+#include <cmath>
+#include <limits>
+
+namespace convert {
+
+// The tables' constants and their last digits are those of the 64-bit
+// mantissa of extended precision.
+static_assert(std::numeric_limits<long double>::digits == 64, "extended precision long double required");
+
+namespace {
+
+// Extended values from here up round to an infinity as doubles (half-way
+// between the largest double and 2^1024 rounds to even, that is up).
+const long double kDoubleOverflow = std::ldexp(1.0L, 1024) - std::ldexp(1.0L, 970);
+
+double toDouble(long double value)
+{
+    if (std::fabs(value) >= kDoubleOverflow)
+        return value < 0 ? -HUGE_VAL : HUGE_VAL;
+    return static_cast<double>(value);
+}
+
+const QString kBeforeUnit = QStringLiteral("  ");
+
+// The largest rounding digits the guarded-reading flow passes on.
+constexpr std::int32_t kRoundingLimit = 100'000'000;
+
+QString answerLine(const Quantity &quantity, const Rule &rule, double x, int digits, QChar separator,
+                   const QString &to)
+{
+    const double y = apply(rule, x);
+    const QString number = quantity.format == NumberFormat::General ? calc::FloatToStrGeneral(y, digits, separator)
+                                                                    : calc::FloatToStrF(y, digits, separator);
+    return calc::kAnswerPrefix + number + kBeforeUnit + to;
+}
+
+Outcome guardedConversion(const Quantity &quantity, const Request &request, QChar separator)
+{
+    Outcome outcome;
+    const auto value = calc::StrToFloat(request.value, separator);
+    if (!value) {
+        outcome.messages << calc::kInvalidValue;
+        return outcome;
+    }
+    const double x = quantity.signDrop ? std::fabs(*value) : *value;
+    for (const Rule *rule : rulesFor(quantity, request.from, request.to)) {
+        // The rounding text is read only once a rule fires.
+        const auto digits = calc::StrToInt(request.rounding);
+        if (!digits) {
+            outcome.messages << calc::kInvalidValue;
+            outcome.answer.reset();
+            return outcome;
+        }
+        outcome.answer = answerLine(quantity, *rule, x, *digits, separator, request.to);
+    }
+    return outcome;
+}
+
+Outcome guardedReading(const Quantity &quantity, const Request &request, QChar separator)
+{
+    Outcome outcome;
+    double x = 0;
+    std::int32_t digits = 0;
+    if (const auto value = calc::StrToFloat(request.value, separator)) {
+        x = quantity.signDrop ? std::fabs(*value) : *value;
+        if (const auto rounding = calc::StrToInt(request.rounding))
+            digits = *rounding;
+        else
+            outcome.messages << calc::kInvalidValue;
+    } else {
+        outcome.messages << calc::kInvalidValue;
+    }
+    if (digits >= kRoundingLimit) {
+        outcome.messages << kRoundingTooLarge;
+        return outcome;
+    }
+    for (const Rule *rule : rulesFor(quantity, request.from, request.to))
+        outcome.answer = answerLine(quantity, *rule, x, digits, separator, request.to);
+    return outcome;
+}
+
+}  // namespace
+
+std::vector<Rule> rulesFromFactors(const std::vector<UnitFactor> &units, const std::vector<Rule> &deviations)
+{
+    std::vector<Rule> rules;
+    rules.reserve(units.size() * units.size());
+    for (const UnitFactor &a : units) {
+        for (const UnitFactor &b : units) {
+            const Rule *deviation = nullptr;
+            for (const Rule &rule : deviations)
+                if (rule.from == a.unit && rule.to == b.unit)
+                    deviation = &rule;
+            if (deviation)
+                rules.push_back(*deviation);
+            else if (a.unit == b.unit)
+                rules.push_back({a.unit, b.unit, {}});
+            else
+                rules.push_back({a.unit, b.unit, {{Step::Multiply, a.factor / b.factor}}});
+        }
+    }
+    return rules;
+}
+
+QStringList unitNames(const std::vector<UnitFactor> &units)
+{
+    QStringList names;
+    for (const UnitFactor &unit : units)
+        names << unit.unit;
+    return names;
+}
+
+double apply(const Rule &rule, double x)
+{
+    long double y = x;
+    for (const Step &step : rule.steps) {
+        switch (step.op) {
+        case Step::Multiply:
+            y *= step.constant;
+            break;
+        case Step::Divide:
+            y /= step.constant;
+            break;
+        case Step::Add:
+            y += step.constant;
+            break;
+        case Step::Subtract:
+            y -= step.constant;
+            break;
+        }
+    }
+    return toDouble(y);
+}
+
+std::vector<const Rule *> rulesFor(const Quantity &quantity, const QString &from, const QString &to)
+{
+    std::vector<const Rule *> matching;
+    for (const Rule &rule : quantity.rules)
+        if (rule.from == from && rule.to == to)
+            matching.push_back(&rule);
+    return matching;
+}
+
+Outcome click(const Quantity &quantity, const Request &request, QChar decimalSeparator)
+{
+    return quantity.flow == ClickFlow::GuardedReading ? guardedReading(quantity, request, decimalSeparator)
+                                                      : guardedConversion(quantity, request, decimalSeparator);
+}
+
+}  // namespace convert

@@ -1,0 +1,59 @@
+// The frame of the conversion screens: the value field, the from- and
+// to-lists, the rounding list (or the hidden digits label), "Перевести" and
+// the answer line, laid out alike on every screen. A click hands the
+// controls' texts to the conversion engine with the screen's record.
+#pragma once
+
+#include "calcscreen.h"
+#include "conversion.h"
+
+class QPushButton;
+
+namespace convert {
+
+// Top-left corners of a conversion screen's controls in client pixels.
+struct Layout {
+    QPoint heading{128, 16};
+    QPoint valueCaption{8, 64};
+    QPoint value{80, 56};
+    QPoint fromList{224, 56};
+    QPoint toCaption{104, 104};
+    QPoint toList{128, 96};
+    QPoint roundingCaption{16, 152};
+    QPoint roundingList{112, 144};
+    QPoint roundingTail{263, 152};
+    QPoint button{136, 184};
+    QPoint answer{16, 216};
+};
+
+class ConversionScreen : public calc::CalcScreen
+{
+    Q_OBJECT
+public:
+    QLabel *Label1 = nullptr;  // "Перевести"
+    QLabel *Label2 = nullptr;  // the heading
+    QLabel *Label3 = nullptr;  // "в"
+    QLabel *Label5 = nullptr;  // hidden digits "1" of the general format
+    QLabel *Label6 = nullptr;  // "Округлить до:"
+    QLabel *Label7 = nullptr;  // "нулей после запятой"
+    QLineEdit *Edit1 = nullptr;
+    QComboBox *RzComboBox1 = nullptr;  // from
+    QComboBox *RzComboBox2 = nullptr;  // to
+    QComboBox *RzComboBox3 = nullptr;  // rounding digits
+    QPushButton *Button1 = nullptr;
+
+    const Quantity &quantity() const { return m_quantity; }
+
+public slots:
+    void Button1Click();
+
+protected:
+    // A screen with a rounding list when the record's number format is
+    // fixed, with the hidden digits label instead when it is general.
+    ConversionScreen(const Quantity &quantity, QSize clientSize, QPoint position, const Layout &layout = Layout());
+
+private:
+    const Quantity &m_quantity;
+};
+
+}  // namespace convert

@@ -1,0 +1,39 @@
+// Speed: five units whose pairs each carry a factor of their own; a pair and
+// its reverse are not exact reciprocals.
+#include "quantities.h"
+
+namespace convert {
+
+namespace {
+
+Quantity build()
+{
+    const QStringList units = {QStringLiteral("M / сек."), QStringLiteral("Врс. / ч."), QStringLiteral("Км. / ч."),
+                               QStringLiteral("Англ. миль / ч."), QStringLiteral("Узлов")};
+    // Row: from-unit, column: to-unit. 1 m/s is 1.94384 knots and 1 mph
+    // 0.868976 knots, hence 1.9438 and 0.869.
+    const long double factors[5][5] = {
+        {1.0L, 3.375L, 3.6L, 2.237L, 1.9438L},
+        {0.2963L, 1.0L, 1.0668L, 0.6629L, 0.5757L},
+        {0.2778L, 0.9374L, 1.0L, 0.6214L, 0.5396L},
+        {0.447L, 1.5086L, 1.6093L, 1.0L, 0.869L},
+        {0.5148L, 1.7372L, 1.8532L, 1.1516L, 1.0L},
+    };
+    Quantity quantity{QStringLiteral("Скорость"), QStringLiteral("Перевод скорости"), units, {}, false,
+                      NumberFormat::Fixed, ClickFlow::GuardedConversion};
+    for (int a = 0; a < 5; ++a)
+        for (int b = 0; b < 5; ++b)
+            quantity.rules.push_back(
+                {units[a], units[b], a == b ? std::vector<Step>{} : std::vector<Step>{{Step::Multiply, factors[a][b]}}});
+    return quantity;
+}
+
+}  // namespace
+
+const Quantity &speed()
+{
+    static const Quantity quantity = build();
+    return quantity;
+}
+
+}  // namespace convert

@@ -107,7 +107,6 @@ TForm24::TForm24()
     for (int position = 1; position <= artwork::kBuiltInCount; ++position) {
         auto *holder = new calc::TImage(this);
         holder->setObjectName(QStringLiteral("Image") + QString::number(kBuiltInControls[position - 1]));
-        holder->setPicture(artwork::builtInBackground(position));
         holder->hide();
         builtIn.push_back(holder);
     }
@@ -161,7 +160,7 @@ TForm24::TForm24()
     Image2 = new calc::TImage(this);
     Image2->setObjectName(QStringLiteral("Image2"));
     Image2->setGeometry(206, 63, 197, 127);
-    Image2->setPicture(artwork::builtInBackground(1));
+    Image2->setPicture(builtInPicture(1));
 
     connect(RzComboBox1, &QComboBox::currentTextChanged, this, &TForm24::RzComboBox1Change);
     connect(TrackBar1, &QSlider::valueChanged, this, &TForm24::TrackBar1Change);
@@ -217,7 +216,16 @@ void TForm24::RzComboBox1Change()
 void TForm24::TrackBar1Change()
 {
     m_customBackground = 0;
-    Image2->setPicture(builtIn[TrackBar1->value() - 1]->picture());
+    Image2->setPicture(builtInPicture(TrackBar1->value()));
+}
+
+QImage TForm24::builtInPicture(int position)
+{
+    // Each holder gets its picture when the picture is first wanted.
+    calc::TImage *holder = builtIn[position - 1];
+    if (holder->picture().isNull())
+        holder->setPicture(artwork::builtInBackground(position));
+    return holder->picture();
 }
 
 TOpenPictureDialog *TForm24::openPictureDialog()

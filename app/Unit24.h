@@ -51,6 +51,8 @@ public:
     QRadioButton *RadioButton1, *RadioButton2;
     // The built-in pictures, by track position (Image17 is picture 1).
     std::vector<calc::TImage *> builtIn;
+    // The built-in picture of a track position, 1 to 18.
+    QImage builtInPicture(int position);
 
     // 1 when the preview holds the user's picture file, 0 for a built-in one.
     int customBackground() const { return m_customBackground; }

@@ -21,6 +21,11 @@ measure() {
   for _ in $(seq 1 100); do DISPLAY=$display xwininfo -root >/dev/null 2>&1 && break; sleep 0.05; done
   local config
   config=$(mktemp -d)
+  # A usual start: the store holds what a first run leaves.
+  mkdir -p "$config/kalkort"
+  printf '%s\n' FormTop1.6.1Pro=29 FormLeft1.6.1Pro=399 TrackPosition1.6.1Pro=1 PhonSvoi1.6.1Pro=0 \
+    FormGlMen1.6.1Pro=0 FormPlo1.6.1Pro=1 FormPer1.6.1Pro=1 FormReZad1.6.1Pro=0 FormRaz1.6.1Pro=0 \
+    FormOb1.6.1Pro=0 Form1.Heigh1.6.1Pro=637 Strech1.6.1Pro=1 > "$config/kalkort/kalkort.conf"
   local start end pid
   start=$(date +%s%N)
   DISPLAY=$display XDG_CONFIG_HOME=$config "$program" >/dev/null 2>&1 &

@@ -7,6 +7,13 @@
 #include "Unit4.h"
 #include "Unit5.h"
 #include "Unit6.h"
+#include "Unit45.h"
+#include "Unit46.h"
+#include "Unit47.h"
+#include "Unit48.h"
+#include "Unit49.h"
+#include "Unit50.h"
+#include "Unit51.h"
 
 #include <QApplication>
 #include <QCloseEvent>
@@ -56,13 +63,13 @@ const std::vector<GroupEntry> &groupTable()
           {9, "Полукруг", nullptr}}},
         {&TForm1::RzGroup6, "RzGroup6", "Объём", QColor(240, 251, 255), false, &TForm1::RzGroup6Open,
          &TForm1::RzGroup6Close,
-         {{0, "Конус", nullptr},
-          {3, "Усечённый конус", nullptr},
-          {1, "Цилиндр", nullptr},
-          {2, "Сфера", nullptr},
-          {4, "Пирамида", nullptr},
-          {5, "Усечённая пирамида", nullptr},
-          {6, "Призма", nullptr}}},
+         {{0, "Конус", &TForm1::RzGroup6Items0Click},
+          {3, "Усечённый конус", &TForm1::RzGroup6Items3Click},
+          {1, "Цилиндр", &TForm1::RzGroup6Items1Click},
+          {2, "Сфера", &TForm1::RzGroup6Items2Click},
+          {4, "Пирамида", &TForm1::RzGroup6Items4Click},
+          {5, "Усечённая пирамида", &TForm1::RzGroup6Items5Click},
+          {6, "Призма", &TForm1::RzGroup6Items6Click}}},
         {&TForm1::RzGroup2, "RzGroup2", "Переводы", kSkyBlue, true, &TForm1::RzGroup2Open, &TForm1::RzGroup2Close,
          {{0, "Меры массы", nullptr},
           {1, "Меры длины", nullptr},
@@ -192,6 +199,22 @@ void TForm1::RzGroup1Items1Click() { showScreen(Form3); }
 void TForm1::RzGroup1Items2Click() { showScreen(Form4); }
 void TForm1::RzGroup1Items3Click() { showScreen(Form6); }
 void TForm1::RzGroup1Items4Click() { showScreen(Form2); }
+
+void TForm1::showSolidScreen(QWidget *screen)
+{
+    for (QWidget *solid : std::initializer_list<QWidget *>{Form45, Form46, Form47, Form48, Form49, Form50, Form51})
+        if (solid != screen)
+            solid->close();
+    showScreen(screen);
+}
+
+void TForm1::RzGroup6Items0Click() { showSolidScreen(Form46); }
+void TForm1::RzGroup6Items1Click() { showSolidScreen(Form45); }
+void TForm1::RzGroup6Items2Click() { showSolidScreen(Form47); }
+void TForm1::RzGroup6Items3Click() { showSolidScreen(Form48); }
+void TForm1::RzGroup6Items4Click() { showSolidScreen(Form49); }
+void TForm1::RzGroup6Items5Click() { showSolidScreen(Form50); }
+void TForm1::RzGroup6Items6Click() { showSolidScreen(Form51); }
 
 void TForm1::closeEvent(QCloseEvent *event)
 {

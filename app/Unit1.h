@@ -45,6 +45,13 @@ public slots:
     void RzGroup1Items2Click();
     void RzGroup1Items3Click();
     void RzGroup1Items4Click();
+    void RzGroup6Items0Click();
+    void RzGroup6Items1Click();
+    void RzGroup6Items2Click();
+    void RzGroup6Items3Click();
+    void RzGroup6Items4Click();
+    void RzGroup6Items5Click();
+    void RzGroup6Items6Click();
 
 protected:
     void closeEvent(QCloseEvent *event) override;
@@ -52,6 +59,8 @@ protected:
 private:
     void openGroup(TRzGroup *group, int growth);
     void closeGroup(TRzGroup *group);
+    // Closes the other solid screens, so that one 3D model at most is shown.
+    void showSolidScreen(QWidget *screen);
 };
 
 extern TForm1 *Form1;

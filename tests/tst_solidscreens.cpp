@@ -728,34 +728,53 @@ void TestSolidScreens::captionStaysUnderLaterFrames()
 void TestSolidScreens::nothingDrawnWhileNarrowOrHidden()
 {
     SolidScreen *w = Form46;
+    auto *timer = w->findChild<QTimer *>(QStringLiteral("Timer2"));
+    auto *r = w->findChild<QLineEdit *>(QStringLiteral("Edit1"));
     fill(w, {"Edit1=12", "Edit2=40"});
     showWide(w);
     QTRY_VERIFY(w->Panel1->modelFrames() > 0);
+    const QString caption = w->Panel1->property("caption").toString();
 
-    // Narrow: the timer keeps running, nothing is drawn.
+    // Narrow: the timer keeps running, nothing is drawn, not even the caption.
     w->Button1->click();
     int frames = w->Panel1->modelFrames();
     w->Button3->click();
     w->TrackBar2->setValue(10);
+    r->setText(QStringLiteral("0"));
     QTest::qWait(1200);
     QCOMPARE(w->Panel1->modelFrames(), frames);
+    QCOMPARE(w->Panel1->property("caption").toString(), caption);
     QVERIFY(!w->Panel1->isVisible());
+    r->setText(QStringLiteral("12"));
 
     // Wide again: the face until the next tick, then the model.
     w->Button1->click();
     QVERIFY(!w->Panel1->showsModel());
     QTRY_VERIFY(w->Panel1->modelFrames() > frames);
 
-    // Hidden while wide (not closed): nothing is drawn either.
+    // Hidden while wide (not closed): no redraw prepares a frame.
+    timer->stop();
+    QCOMPARE(centre(redrawn(w)), Seen::Blue);
     w->hide();
     QVERIFY(w->wide());
     frames = w->Panel1->modelFrames();
+    w->N2->trigger();
     w->Button3->click();
     w->TrackBar1->setValue(10);
+    r->setText(QStringLiteral("0"));
+    timer->start();
     QTest::qWait(1200);
+    timer->stop();
     QCOMPARE(w->Panel1->modelFrames(), frames);
+    QCOMPARE(w->Panel1->property("caption").toString(), caption);
+    r->setText(QStringLiteral("12"));
     w->show();
-    QTRY_VERIFY(w->Panel1->modelFrames() > frames);
+    QVERIFY(QTest::qWaitForWindowExposed(w->Panel1));
+    QVERIFY(w->Panel1->showsModel());
+    QCOMPARE(centre(w->Panel1->grabFramebuffer()), Seen::Blue);  // the frame from before hiding
+    // Shown again, it redraws.
+    timer->start();
+    QTRY_VERIFY(countOf(w->Panel1->grabFramebuffer(), Seen::Red) > 100);
 }
 
 void TestSolidScreens::closingNarrowsAndKeepsTheChoices()

@@ -19,6 +19,13 @@
 #include "settingsbinding.h"
 #include "settingsformat.h"
 #include "settingsstore.h"
+#include "Unit45.h"
+#include "Unit46.h"
+#include "Unit47.h"
+#include "Unit48.h"
+#include "Unit49.h"
+#include "Unit50.h"
+#include "Unit51.h"
 
 #include <QApplication>
 #include <QCloseEvent>
@@ -73,13 +80,13 @@ const std::vector<GroupEntry> &groupTable()
           {9, "Полукруг", nullptr}}},
         {&TForm1::RzGroup6, "RzGroup6", "Объём", QColor(240, 251, 255), false, &TForm1::RzGroup6Open,
          &TForm1::RzGroup6Close,
-         {{0, "Конус", nullptr},
-          {3, "Усечённый конус", nullptr},
-          {1, "Цилиндр", nullptr},
-          {2, "Сфера", nullptr},
-          {4, "Пирамида", nullptr},
-          {5, "Усечённая пирамида", nullptr},
-          {6, "Призма", nullptr}}},
+         {{0, "Конус", &TForm1::RzGroup6Items0Click},
+          {3, "Усечённый конус", &TForm1::RzGroup6Items3Click},
+          {1, "Цилиндр", &TForm1::RzGroup6Items1Click},
+          {2, "Сфера", &TForm1::RzGroup6Items2Click},
+          {4, "Пирамида", &TForm1::RzGroup6Items4Click},
+          {5, "Усечённая пирамида", &TForm1::RzGroup6Items5Click},
+          {6, "Призма", &TForm1::RzGroup6Items6Click}}},
         {&TForm1::RzGroup2, "RzGroup2", "Переводы", kSkyBlue, true, &TForm1::RzGroup2Open, &TForm1::RzGroup2Close,
          {{0, "Меры массы", &TForm1::RzGroup2Items0Click},
           {1, "Меры длины", &TForm1::RzGroup2Items1Click},
@@ -309,6 +316,21 @@ void TForm1::FormClose()
         std::fputs(qPrintable(QStringLiteral("kalkort: the settings could not be saved to %1\n").arg(settingsFile())),
                    stderr);
 }
+void TForm1::showSolidScreen(QWidget *screen)
+{
+    for (QWidget *solid : std::initializer_list<QWidget *>{Form45, Form46, Form47, Form48, Form49, Form50, Form51})
+        if (solid != screen)
+            solid->close();
+    showScreen(screen);
+}
+
+void TForm1::RzGroup6Items0Click() { showSolidScreen(Form46); }
+void TForm1::RzGroup6Items1Click() { showSolidScreen(Form45); }
+void TForm1::RzGroup6Items2Click() { showSolidScreen(Form47); }
+void TForm1::RzGroup6Items3Click() { showSolidScreen(Form48); }
+void TForm1::RzGroup6Items4Click() { showSolidScreen(Form49); }
+void TForm1::RzGroup6Items5Click() { showSolidScreen(Form50); }
+void TForm1::RzGroup6Items6Click() { showSolidScreen(Form51); }
 
 void TForm1::closeEvent(QCloseEvent *event)
 {

@@ -71,6 +71,13 @@ public slots:
     void FormShow();
     // Saves them when the window closes.
     void FormClose();
+    void RzGroup6Items0Click();
+    void RzGroup6Items1Click();
+    void RzGroup6Items2Click();
+    void RzGroup6Items3Click();
+    void RzGroup6Items4Click();
+    void RzGroup6Items5Click();
+    void RzGroup6Items6Click();
 
 protected:
     void showEvent(QShowEvent *event) override;
@@ -84,6 +91,8 @@ private:
     int m_pendingOuterHeight = 0;  // waiting for the window manager's frame
     void openGroup(TRzGroup *group, int growth);
     void closeGroup(TRzGroup *group);
+    // Closes the other solid screens, so that one 3D model at most is shown.
+    void showSolidScreen(QWidget *screen);
 };
 
 extern TForm1 *Form1;

@@ -14,6 +14,13 @@
 #include "Unit20.h"
 #include "Unit24.h"
 #include "Unit25.h"
+#include "Unit45.h"
+#include "Unit46.h"
+#include "Unit47.h"
+#include "Unit48.h"
+#include "Unit49.h"
+#include "Unit50.h"
+#include "Unit51.h"
 
 namespace {
 
@@ -42,10 +49,24 @@ void createScreens()
     Form20 = new TForm20;
     Form24 = new TForm24;
     Form25 = new TForm25;
+    Form45 = new TForm45;
+    Form46 = new TForm46;
+    Form47 = new TForm47;
+    Form48 = new TForm48;
+    Form49 = new TForm49;
+    Form50 = new TForm50;
+    Form51 = new TForm51;
 }
 
 void destroyScreens()
 {
+    destroy(Form51);
+    destroy(Form50);
+    destroy(Form49);
+    destroy(Form48);
+    destroy(Form47);
+    destroy(Form46);
+    destroy(Form45);
     destroy(Form25);
     destroy(Form24);
     destroy(Form20);

@@ -160,7 +160,7 @@ std::optional<double> CalcScreen::readInput(const Input &input)
     return StrToFloat(input.field->text(), decimalSeparator());
 }
 
-void CalcScreen::computePositive(std::initializer_list<Input> inputs, const Formula &formula,
+void CalcScreen::computePositive(const std::vector<Input> &inputs, const Formula &formula,
                                  const QString &conversionFailure, const QString &invalid)
 {
     std::vector<double> values;

@@ -10,7 +10,6 @@
 #include <QWidget>
 
 #include <functional>
-#include <initializer_list>
 #include <vector>
 
 class QAbstractButton;
@@ -69,7 +68,7 @@ protected:
     // then, unless all are greater than 0, show `invalid`. A conversion
     // failure (an input or the rounding text) shows `conversionFailure` only
     // and leaves the answer line as it was.
-    void computePositive(std::initializer_list<Input> inputs, const Formula &formula,
+    void computePositive(const std::vector<Input> &inputs, const Formula &formula,
                          const QString &conversionFailure, const QString &invalid);
 
     // Turns "Ответ: NAN" into the bilingual error and shows `message` once.

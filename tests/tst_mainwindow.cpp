@@ -9,11 +9,19 @@
 #include "Unit9.h"
 #include "Unit18.h"
 #include "Unit20.h"
+#include "Unit45.h"
+#include "Unit46.h"
+#include "Unit47.h"
+#include "Unit48.h"
+#include "Unit49.h"
+#include "Unit50.h"
+#include "Unit51.h"
 #include "messages.h"
 #include "screens.h"
 #include "screentesting.h"
 
 #include <QLineEdit>
+#include <QPushButton>
 
 namespace {
 
@@ -65,6 +73,9 @@ private slots:
     void conversionItems_data();
     void conversionItems();
     void keyboardOpensGroupsAndItems();
+    void solidItems_data();
+    void solidItems();
+    void solidItemHidesTheOtherSolids();
     void exitClosesLikeTheTitleBar();
 
 private:
@@ -200,7 +211,8 @@ void TestMainWindow::items_data()
     QTest::newRow("Объём") << "RzGroup6"
                            << QStringList{"Конус", "Усечённый конус", "Цилиндр", "Сфера", "Пирамида",
                                           "Усечённая пирамида", "Призма"}
-                           << QStringList{};
+                           << QStringList{"Конус", "Усечённый конус", "Цилиндр", "Сфера", "Пирамида",
+                                          "Усечённая пирамида", "Призма"};
     QTest::newRow("Переводы") << "RzGroup2"
                               << QStringList{"Меры массы", "Меры длины", "Температура", "Единицы информации",
                                              "Скорость", "Давление", "Единицы сил", "Единицы мощности",
@@ -333,6 +345,66 @@ void TestMainWindow::keyboardOpensGroupsAndItems()
     QVERIFY(Form2->isVisible());
     hideScreen(Form2);
     hideScreen(&form);
+}
+
+void TestMainWindow::solidItems_data()
+{
+    QTest::addColumn<int>("index");
+    QTest::addColumn<QString>("screen");
+
+    QTest::newRow("Конус") << 0 << "Конус";
+    QTest::newRow("Цилиндр") << 1 << "Цилиндр";
+    QTest::newRow("Сфера") << 2 << "Сфера";
+    QTest::newRow("Усечённый конус") << 3 << "Усечённый конус";
+    QTest::newRow("Пирамида") << 4 << "Пирамида";
+    QTest::newRow("Усечённая пирамида") << 5 << "Усечённая пирамида";
+    QTest::newRow("Призма") << 6 << "Призма";
+}
+
+// Each item shows its own solid screen and only that one.
+void TestMainWindow::solidItems()
+{
+    QFETCH(int, index);
+    QFETCH(QString, screen);
+
+    const std::vector<QWidget *> solids{Form45, Form46, Form47, Form48, Form49, Form50, Form51};
+    for (QWidget *w : solids)
+        w->show();
+    Form1->RzGroup6->setOpened(true);
+    QTest::mouseClick(Form1->item(Form1->RzGroup6, index), Qt::LeftButton);
+    QStringList shown;
+    for (QWidget *w : solids)
+        if (w->isVisible())
+            shown << w->windowTitle();
+    QCOMPARE(shown, QStringList{screen});
+    for (QWidget *w : solids)
+        w->hide();
+}
+
+// A wide solid screen closed by another solid item is narrow when shown again.
+void TestMainWindow::solidItemHidesTheOtherSolids()
+{
+    Form1->RzGroup6->setOpened(true);
+    QTest::mouseClick(Form1->item(Form1->RzGroup6, 1), Qt::LeftButton);
+    QVERIFY(QTest::qWaitForWindowExposed(Form45));
+    Form45->Edit1->setText(QStringLiteral("7"));
+    Form45->Button1->click();
+    QVERIFY(Form45->wide());
+
+    QTest::mouseClick(Form1->item(Form1->RzGroup6, 2), Qt::LeftButton);
+    QVERIFY(!Form45->isVisible());
+    QVERIFY(Form47->isVisible());
+    QVERIFY(!Form45->wide());
+
+    QTest::mouseClick(Form1->item(Form1->RzGroup6, 1), Qt::LeftButton);
+    QVERIFY(!Form47->isVisible());
+    QVERIFY(Form45->isVisible());
+    QCOMPARE(Form45->width(), 368);
+    QCOMPARE(Form45->Edit1->text(), QStringLiteral("7"));
+    // Opening the open screen again keeps it.
+    QTest::mouseClick(Form1->item(Form1->RzGroup6, 1), Qt::LeftButton);
+    QVERIFY(Form45->isVisible());
+    hideScreen(Form45);
 }
 
 void TestMainWindow::exitClosesLikeTheTitleBar()

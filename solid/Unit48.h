@@ -1,0 +1,17 @@
+// Truncated cone.
+#pragma once
+
+#include "solidscreen.h"
+
+class TForm48 : public solid::SolidScreen
+{
+    Q_OBJECT
+public:
+    TForm48();
+
+    QLabel *Label2, *Label3, *Label5, *Label7, *Label8;
+    QLineEdit *Edit1, *Edit2, *Edit3;
+    QTimer *Timer1;
+};
+
+extern TForm48 *Form48;

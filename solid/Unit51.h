@@ -1,0 +1,17 @@
+// Prism.
+#pragma once
+
+#include "solidscreen.h"
+
+class TForm51 : public solid::SolidScreen
+{
+    Q_OBJECT
+public:
+    TForm51();
+
+    QLabel *Label2, *Label3, *Label6, *Label7;
+    QLineEdit *Edit1, *Edit2;
+    QTimer *Timer1;
+};
+
+extern TForm51 *Form51;

@@ -15,12 +15,14 @@ cmake --build "$build" -j2 --target kalkort bench_bare_window >/dev/null
 
 # measure <program> <window title>: prints "startup_ms rss_kib cpu_percent"
 measure() {
-  local program=$1 title=$2 display=:$((90 + RANDOM % 100))
-  Xvfb "$display" -screen 0 1280x1024x24 -nolisten tcp >/dev/null 2>&1 &
-  local xvfb=$!
-  for _ in $(seq 1 100); do DISPLAY=$display xwininfo -root >/dev/null 2>&1 && break; sleep 0.05; done
-  local config
+  local program=$1 title=$2 display config
   config=$(mktemp -d)
+  # A display of its own: Xvfb picks a free number and tells it.
+  Xvfb -displayfd 1 -screen 0 1280x1024x24 -nolisten tcp >"$config/display" 2>/dev/null &
+  local xvfb=$!
+  for _ in $(seq 1 100); do [ -s "$config/display" ] && break; sleep 0.05; done
+  display=:$(head -n 1 "$config/display")
+  for _ in $(seq 1 100); do DISPLAY=$display xwininfo -root >/dev/null 2>&1 && break; sleep 0.05; done
   # A usual start: the store holds what a first run leaves.
   mkdir -p "$config/kalkort"
   printf '%s\n' FormTop1.6.1Pro=29 FormLeft1.6.1Pro=399 TrackPosition1.6.1Pro=1 PhonSvoi1.6.1Pro=0 \

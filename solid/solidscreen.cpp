@@ -44,7 +44,6 @@ SolidScreen::SolidScreen(const SolidDesign &design)
     Image2->setObjectName(QStringLiteral("Image2"));
     Image2->setGeometry(QRect(b.image, QSize(105, 105)));
     Image2->setStretch(false);
-    Image2->setPicture(illustration(m_solid));
 
     m_roundingCaption = addLabel(b.roundingCaptionName, QStringLiteral("Округлить до:"),
                                  QRect(b.roundingCaption, QSize(b.roundingList.x() - b.roundingCaption.x() - 2, 16)));
@@ -200,6 +199,14 @@ void SolidScreen::FormClose()
 {
     if (m_wide)
         Button1->click();
+}
+
+void SolidScreen::showEvent(QShowEvent *event)
+{
+    // The illustration is drawn when the screen is first shown, not at start-up.
+    if (Image2->picture().isNull())
+        Image2->setPicture(illustration(m_solid));
+    CalcScreen::showEvent(event);
 }
 
 void SolidScreen::closeEvent(QCloseEvent *event)

@@ -112,6 +112,7 @@ protected:
     QLabel *m_afterCaption = nullptr;
     QTimer *m_redrawTimer = nullptr;
 
+    void showEvent(QShowEvent *event) override;
     void closeEvent(QCloseEvent *event) override;
 
 private:

@@ -413,7 +413,11 @@ void TestSolidScreens::screenLook()
 
     QCOMPARE(w->Image2->geometry(), QRect(image, QSize(105, 105)));
     QVERIFY(!w->Image2->stretch());
+    // The illustration is there once the screen is shown.
+    w->show();
+    QVERIFY(QTest::qWaitForWindowExposed(w));
     const QImage picture = w->Image2->picture();
+    w->hide();
     QCOMPARE(picture.size(), QSize(100, 101));
     QCOMPARE(picture.pixelColor(0, 0), QColor(Qt::white));
     int dark = 0;

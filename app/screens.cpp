@@ -10,7 +10,11 @@
 #include "Unit8.h"
 #include "Unit9.h"
 #include "Unit10.h"
+#include "Unit14.h"
+#include "Unit16.h"
+#include "Unit17.h"
 #include "Unit18.h"
+#include "Unit19.h"
 #include "Unit20.h"
 #include "Unit24.h"
 #include "Unit25.h"
@@ -68,7 +72,11 @@ const std::vector<Row> &table()
         row(Form8, "RzGroup2Items1", Show),
         row(Form9, "RzGroup2Items2", Show),
         row(Form10, "RzGroup3Items1", Modal),
+        row(Form14, "RzGroup1Items5", Show),
+        row(Form16, "RzGroup1Items7", Show),
+        row(Form17, "RzGroup1Items8", Show),
         row(Form18, "RzGroup2Items3", Show),
+        row(Form19, "RzGroup1Items9", Show),
         row(Form20, "RzGroup2Items4", Show),
         row(Form24, "RzGroup3Items0", Show),
         row(Form25),

@@ -1,11 +1,16 @@
 // The conversion engine and the records of the conversion screens, without
 // any window: the edge cases of each screen, conversions worked out by hand
-// from the unit sizes and formulas, every pair of every screen, and the two
-// click flows.
+// from the unit sizes and formulas, every pair of every screen against the
+// expected values in conversion/*.txt, and the two click flows.
 #include "conversion.h"
+#include "qtnumbers.h"
 #include "quantities.h"
 
+#include <QFile>
+#include <QSet>
 #include <QtTest>
+
+#include <cstdlib>
 
 using convert::ClickFlow;
 using convert::NumberFormat;
@@ -75,6 +80,8 @@ private slots:
     void handWorked();
     void everyPair_data();
     void everyPair();
+    void golden_data();
+    void golden();
     void flows_data();
     void flows();
 };
@@ -331,6 +338,7 @@ void TestConversion::handWorked_data()
     QTest::newRow("Celsius to Kelvin") << "temperature" << "100" << "Цельсий" << "Кельвин" << "18" << "Ответ: 373,149999999999977000  Кельвин";
     QTest::newRow("Kelvin to Celsius") << "temperature" << "300" << "Кельвин" << "Цельсий" << "18" << "Ответ: 26,850000000000001400  Цельсий";
     QTest::newRow("Fahrenheit to Celsius, 5/9 in extended") << "temperature" << "98,6" << "Фаренгейт" << "Цельсий" << "18" << "Ответ: 37,000000000000000000  Цельсий";
+    QTest::newRow("Fahrenheit to Celsius, 5/9 not in double") << "temperature" << "451" << "Фаренгейт" << "Цельсий" << "15" << "Ответ: 232,777777777777771  Цельсий";
     QTest::newRow("Fahrenheit to Reaumur, 4/9 in extended") << "temperature" << "50" << "Фаренгейт" << "Реомюр" << "18" << "Ответ: 8,000000000000000000  Реомюр";
     QTest::newRow("Fahrenheit to Kelvin") << "temperature" << "0" << "Фаренгейт" << "Кельвин" << "18" << "Ответ: 255,372222222222234000  Кельвин";
     QTest::newRow("Reaumur to Kelvin") << "temperature" << "-10" << "Реомюр" << "Кельвин" << "4" << "Ответ: 260,6500  Кельвин";
@@ -431,6 +439,64 @@ void TestConversion::everyPair()
     }
 }
 
+void TestConversion::golden_data()
+{
+    QTest::addColumn<QString>("screen");
+    for (const char *screen : {"mass", "length", "temperature", "information", "speed"})
+        QTest::newRow(screen) << screen;
+}
+
+// Every ordered pair at the values the data file lists, against the doubles
+// conversion/generate.py worked out with exact fractions from its own copy
+// of the tables.
+void TestConversion::golden()
+{
+    QFETCH(QString, screen);
+
+    const QString path = QFINDTESTDATA(QStringLiteral("conversion/%1.txt").arg(screen));
+    QVERIFY2(!path.isEmpty(), qPrintable(screen));
+    QFile file(path);
+    QVERIFY2(file.open(QIODevice::ReadOnly | QIODevice::Text), qPrintable(path));
+
+    const Quantity &quantity = quantityNamed(screen);
+    QSet<QString> values;
+    QSet<QString> covered;
+    QStringList wrong;
+    while (!file.atEnd()) {
+        const QString line = QString::fromUtf8(file.readLine()).chopped(1);
+        if (line.isEmpty() || line.startsWith(u'#'))
+            continue;
+        const QStringList fields = line.split(u'\t');
+        QCOMPARE(fields.size(), 4);
+        const QString &from = fields[0];
+        const QString &to = fields[1];
+        const auto value = calc::StrToFloat(fields[2], u'.');
+        QVERIFY2(value, qPrintable(line));
+        const QByteArray expectedText = fields[3].toLatin1();
+        char *end = nullptr;
+        const double expected = std::strtod(expectedText.constData(), &end);
+        QVERIFY2(*end == '\0' && end != expectedText.constData(), qPrintable(line));
+        // 18 significant digits name one double: the two must be equal.
+        const auto y = convert::convertValue(quantity, *value, from, to);
+        if (!y || *y != expected)
+            wrong << QStringLiteral("%1 -> %2 at %3: %4, expected %5")
+                         .arg(from, to, fields[2], y ? QString::asprintf("%.17e", *y) : QStringLiteral("no rule"),
+                              fields[3]);
+        values.insert(fields[2]);
+        covered.insert(from + u'\t' + to + u'\t' + fields[2]);
+    }
+    QVERIFY2(wrong.isEmpty(), qPrintable(QStringLiteral("%1 wrong:\n").arg(wrong.size()) + wrong.join(u'\n')));
+
+    // The file covers every ordered pair of the record at each of its values.
+    QVERIFY(!values.isEmpty());
+    for (const QString &value : std::as_const(values))
+        for (const QString &from : quantity.units)
+            for (const QString &to : quantity.units)
+                QVERIFY2(covered.contains(from + u'\t' + to + u'\t' + value),
+                         qPrintable(from + QStringLiteral(" -> ") + to + QStringLiteral(" at ") + value));
+    QCOMPARE(covered.size(), values.size() * quantity.units.size() * quantity.units.size());
+}
+
 void TestConversion::flows_data()
 {
     QTest::addColumn<QString>("screen");
@@ -490,5 +556,5 @@ void TestConversion::flows()
     QCOMPARE(outcome.messages, messages);
 }
 
-QTEST_APPLESS_MAIN(TestConversion)
+QTEST_GUILESS_MAIN(TestConversion)
 #include "tst_conversion.moc"

@@ -38,20 +38,36 @@ Quantity readingFixture(ClickFlow flow)
     return quantity;
 }
 
+// The records of the thirteen screens, by the names the rows and the data
+// files use, in the order of the main window's items.
+struct Screen {
+    const char *name;
+    const Quantity &(*record)();
+};
+
+const Screen kScreens[] = {
+    {"mass", convert::mass},
+    {"length", convert::length},
+    {"temperature", convert::temperature},
+    {"information", convert::information},
+    {"speed", convert::speed},
+    {"pressure", convert::pressure},
+    {"force", convert::force},
+    {"power", convert::power},
+    {"area", convert::areaMeasures},
+    {"solid-volume", convert::solidVolume},
+    {"liquid-volume", convert::liquidVolume},
+    {"angle", convert::angle},
+    {"energy", convert::energy},
+};
+
 const Quantity &quantityNamed(const QString &name)
 {
     static const Quantity reading = readingFixture(ClickFlow::GuardedReading);
     static const Quantity conversion = readingFixture(ClickFlow::GuardedConversion);
-    if (name == u"mass")
-        return convert::mass();
-    if (name == u"length")
-        return convert::length();
-    if (name == u"temperature")
-        return convert::temperature();
-    if (name == u"information")
-        return convert::information();
-    if (name == u"speed")
-        return convert::speed();
+    for (const Screen &screen : kScreens)
+        if (name == QLatin1String(screen.name))
+            return screen.record();
     if (name == u"reading")
         return reading;
     if (name == u"conversion")
@@ -101,15 +117,23 @@ void exampleRows()
     QTest::newRow("value with blanks around") << "speed" << " 2,5 " << "Узлов" << "Узлов" << "1"
                                               << "Ответ: 2,5  Узлов" << none;
     QTest::newRow("point under a comma locale") << "mass" << "2.5" << "Грамм" << "Грамм" << "0" << "" << invalid;
-    for (const char *screen : {"mass", "length", "temperature", "information", "speed"}) {
-        const Quantity &quantity = quantityNamed(QString::fromLatin1(screen));
-        QTest::addRow("%s: empty value", screen) << screen << "" << quantity.units[1] << quantity.units[0] << "2"
-                                                 << "" << invalid;
-        QTest::addRow("%s: letters", screen) << screen << "abc" << quantity.units[0] << quantity.units[1] << "2"
-                                             << "" << invalid;
+    // A bad value ends a guarded conversion; a guarded reading reports it
+    // and answers for 0 with no places, and answers a bad rounding text with
+    // no places.
+    for (const Screen &screen : kScreens) {
+        const Quantity &quantity = screen.record();
+        const QStringList &units = quantity.units;
+        const bool reading = quantity.flow == ClickFlow::GuardedReading;
+        QTest::addRow("%s: empty value", screen.name)
+            << screen.name << "" << units[1] << units[0] << "2" << (reading ? "Ответ: 0  " + units[0] : QString())
+            << invalid;
+        QTest::addRow("%s: letters", screen.name)
+            << screen.name << "abc" << units[0] << units[1] << "2"
+            << (reading ? "Ответ: 0  " + units[1] : QString()) << invalid;
         if (quantity.format == NumberFormat::Fixed)
-            QTest::addRow("%s: rounding abc", screen) << screen << "1" << quantity.units[0] << quantity.units[1]
-                                                      << "abc" << "" << invalid;
+            QTest::addRow("%s: rounding abc", screen.name)
+                << screen.name << "1,6" << units[0] << units[0] << "abc"
+                << (reading ? "Ответ: 2  " + units[0] : QString()) << invalid;
     }
     QTest::newRow("rounding 3,0") << "mass" << "1" << "Грамм" << "Карат" << "3,0" << "" << invalid;
     QTest::newRow("rounding beyond 32 bits") << "mass" << "1" << "Грамм" << "Карат" << "2147483648" << ""
@@ -221,6 +245,126 @@ void exampleRows()
                                            << "Ответ: -5  Км. / ч." << none;
     QTest::newRow("speed m/s to versts per hour") << "speed" << "1" << "M / сек." << "Врс. / ч." << "3"
                                                   << "Ответ: 3,375  Врс. / ч." << none;
+
+    const QStringList tooLarge{kTooLarge};
+    const auto row = [](const char *name, const char *screen, const char *value, const char *from, const char *to,
+                        const char *rounding, const char *number, const QStringList &messages = {}) {
+        QTest::newRow(name) << screen << value << from << to << rounding
+                            << (*number ? QStringLiteral("Ответ: %1  %2").arg(QLatin1String(number),
+                                                                              QString::fromUtf8(to))
+                                        : QString())
+                            << messages;
+    };
+
+    // Pressure: each pair's own constant; guarded reading, no sign drop.
+    row("pressure bar to bar", "pressure", "2,5", "Бар", "Бар", "2", "2,50");
+    row("pressure -1 bar to pascal", "pressure", "-1", "Бар", "Паскаль", "0", "-100000");
+    row("pressure pascal to kgf/m2", "pressure", "1", "Паскаль", "Кг. силы на кв. м.", "7", "0,1019716");
+    row("pressure psi to kgf/m2", "pressure", "1", "Фунт на кв. дюйм", "Кг. силы на кв. м.", "4", "703,0696");
+    row("pressure psi to at, the rule carried twice", "pressure", "1", "Фунт на кв. дюйм", "Техническая атм.", "8",
+        "0,07030696");
+    row("pressure bar to psi", "pressure", "1", "Бар", "Фунт на кв. дюйм", "5", "14,50377");
+    row("pressure the constant, not the quotient of the sizes", "pressure", "1", "Физическая атм.",
+        "Миллиметр рт. ст.", "4", "760,0021");
+    row("pressure rounding 99999999 passes", "pressure", "1", "Бар", "Паскаль", "99999999",
+        "100000,000000000000000000");
+    row("pressure rounding 100000000 refused", "pressure", "1", "Бар", "Паскаль", "100000000", "", tooLarge);
+    row("pressure negative rounding passes", "pressure", "1234,5", "Паскаль", "Паскаль", "-1", "1235");
+    row("pressure empty value answers 0 bar", "pressure", "", "Бар", "Бар", "2", "0", invalid);
+    row("pressure bad rounding answers with no places", "pressure", "2", "Бар", "Кг. силы на кв. м.", "x",
+        "20394", invalid);
+    row("pressure 1e308 bar to pascal", "pressure", "1e308", "Бар", "Паскаль", "0", "INF");
+    row("pressure -1e308 bar to pascal", "pressure", "-1e308", "Бар", "Паскаль", "0", "-INF");
+
+    // Force and power: each pair's own constant, "Вес килограмма" into the
+    // pounds by the quotients of the sizes; guarded conversion.
+    row("force English pound to pound", "force", "1", "Вес фунта англ.", "Вес фунта", "5", "1,10764");
+    row("force pound to English pound", "force", "1", "Вес фунта", "Вес фунта англ.", "5", "0,90281");
+    row("force kilogram to pound", "force", "1", "Вес килограмма", "Вес фунта", "5", "2,44191");
+    row("force kilogram to English pound", "force", "1", "Вес килограмма", "Вес фунта англ.", "5", "2,20469");
+    row("force -2 megadynes keep the sign", "force", "-2", "Мегадин", "Вес килограмма", "5", "-2,03942");
+    row("force same unit", "force", "3,25", "Вес фунта", "Вес фунта", "2", "3,25");
+    row("force rounding a letter", "force", "1", "Мегадин", "Вес фунта", "a", "", invalid);
+    row("force rounding far above any limit", "force", "1", "Мегадин", "Мегадин", "100000000",
+        "1,000000000000000000");
+    row("power kgm/s to HP", "power", "1", "Кгм/сек.", "Англ. лош. сила(HP)", "5", "0,01315");
+    row("power HP to kgm/s", "power", "1", "Англ. лош. сила(HP)", "Кгм/сек.", "2", "76,05");
+    row("power kgm/s to metric horsepower, the constant", "power", "1", "Кгм/сек.", "Лош. сила(ЛС)", "7",
+        "0,0133300");
+    row("power metric horsepower to kgm/s", "power", "1", "Лош. сила(ЛС)", "Кгм/сек.", "0", "75");
+    row("power kilowatt to HP", "power", "-10", "Международный киловатт(KW)", "Англ. лош. сила(HP)", "2",
+        "-13,41");
+
+    // Area: quotients of the sizes; sign drop.
+    row("area -3 hectares to ares", "area", "-3", "Гектар", "Ар", "0", "300");
+    row("area square verst to square foot", "area", "1", "Квадратная верста", "Квадратный фут", "7",
+        "12249730,8934338");
+    row("area square sazhen to square verst", "area", "1", "Квадратный сажень", "Квадратная верста", "6",
+        "0,000004");
+    row("area square foot to are", "area", "1", "Квадратный фут", "Ар", "6", "0,000929");
+    row("area square decimetre to are", "area", "1", "Квадратный дециметер", "Ар", "4", "0,0001");
+    row("area square millimetre to square inch", "area", "1", "Квадратный миллиметер", "Квадратный дюйм", "8",
+        "0,00154991");
+    row("area square decimetre to square inch", "area", "1", "Квадратный дециметер", "Квадратный дюйм", "3",
+        "15,499");
+    row("area square mile to are", "area", "1", "Квадратная миля", "Ар", "1", "25899,9");
+    row("area same unit drops the sign", "area", "-2,5", "Квадратный ярд", "Квадратный ярд", "2", "2,50");
+
+    // Volume of solids: quotients of the sizes, the cubic foot 0.0283168 m3.
+    row("solid volume cubic inch to cubic centimetre", "solid-volume", "1", "Кубический дюйм",
+        "Кубический сантиметер", "4", "16,3871");
+    row("solid volume cubic inch to itself", "solid-volume", "7,5", "Кубический дюйм", "Кубический дюйм", "1",
+        "7,5");
+    row("solid volume cubic metre to cubic foot", "solid-volume", "1", "Кубический метр", "Кубический фут", "5",
+        "35,31472");
+    row("solid volume cubic foot to cubic inch", "solid-volume", "1", "Кубический фут", "Кубический дюйм", "2",
+        "1727,99");
+    row("solid volume cubic sazhen to cubic arshin", "solid-volume", "1", "Кубическая сажень", "Кубический аршин",
+        "6", "27,000047");
+    row("solid volume -2 cubic metres to cubic decimetres", "solid-volume", "-2", "Кубический метр",
+        "Кубический дециметер", "0", "2000");
+
+    // Volume of liquids: quotients of the sizes, the quarter 290.94976 l.
+    row("liquid volume litre to pint", "liquid-volume", "1", "Литр", "Пинта", "4", "1,7598");
+    row("liquid volume pint to pint", "liquid-volume", "1", "Пинта", "Пинта", "0", "1");
+    row("liquid volume vedro to pint", "liquid-volume", "1", "Ведро", "Пинта", "2", "21,64");
+    row("liquid volume gallon to pint", "liquid-volume", "1", "Галлон", "Пинта", "0", "8");
+    row("liquid volume hectolitre to shtof", "liquid-volume", "1", "Гектолитр", "Шторф", "4", "81,3074");
+    row("liquid volume barrel to vedro", "liquid-volume", "1", "Бочка", "Ведро", "4", "39,9987");
+    row("liquid volume quarter to litre", "liquid-volume", "1", "Квартер", "Литр", "5", "290,94976");
+    row("liquid volume quarter to gallon", "liquid-volume", "1", "Квартер", "Галлон", "0", "64");
+    row("liquid volume quarter to bushel", "liquid-volume", "-1", "Квартер", "Бушель", "1", "8,0");
+    row("liquid volume pint to gallon", "liquid-volume", "1", "Пинта", "Галлон", "3", "0,125");
+
+    // Angle: each pair's own constant or fraction; guarded reading.
+    row("angle 180 degrees to radians", "angle", "180", "Градус", "Радиан", "6", "3,141592");
+    row("angle radian to degrees", "angle", "1", "Радиан", "Градус", "5", "57,29578");
+    row("angle 90 minutes to degrees", "angle", "90", "Минута", "Градус", "1", "1,5");
+    row("angle 30 Russian mils to grads", "angle", "30", "Русская тысячная", "Град", "0", "2");
+    row("angle -1 rhumb to degrees", "angle", "-1", "Румб", "Градус", "2", "-11,25");
+    row("angle minute to circle, the rounded constant", "angle", "1", "Минута", "Окружность", "10",
+        "0,0000462963");
+    row("angle rounding 100000000 refused", "angle", "1", "Градус", "Минута", "100000000", "", tooLarge);
+    row("angle bad value answers 0", "angle", "x", "Градус", "Минута", "4", "0", invalid);
+
+    // Energy: each pair's own constant, the metre-kilogram 9.80665 J;
+    // guarded reading.
+    row("energy kilogram of TNT to erg", "energy", "1", "Килограмм тротила", "Эрг", "0", "46120700000000");
+    row("energy joule to electronvolt", "energy", "1", "Джоуль", "Электронвольт", "2", "6,24145E18");
+    row("energy electronvolt to quad", "energy", "1", "Электронвольт", "Квад", "10", "0,0000000000");
+    row("energy ton of TNT to kilogram of TNT", "energy", "1", "Америк. тонна тротила", "Килограмм тротила", "4",
+        "907,1847");
+    row("energy kilogram of TNT to ton of TNT", "energy", "1", "Килограмм тротила", "Америк. тонна тротила", "6",
+        "0,001102");
+    row("energy kilocalorie to metre-kilogram", "energy", "1", "Килокалория", "Метр-килограмм", "1", "426,9");
+    row("energy metre-kilogram to joule", "energy", "1", "Метр-килограмм", "Джоуль", "5", "9,80665");
+    row("energy metre-kilogram to foot-pound", "energy", "1", "Метр-килограмм", "Фут-фунт", "6", "7,233211");
+    row("energy joule to watt-second", "energy", "2,5", "Джоуль", "Ват секунда", "2", "2,50");
+    row("energy watt-second to joule", "energy", "2,5", "Ват секунда", "Джоуль", "2", "2,50");
+    row("energy negative keeps the sign", "energy", "-2", "Ват час", "Джоуль", "0", "-7200");
+    row("energy 1e300 quads to electronvolts", "energy", "1e300", "Квад", "Электронвольт", "0", "INF");
+    row("energy -1e300 quads to electronvolts", "energy", "-1e300", "Квад", "Электронвольт", "0", "-INF");
+    row("energy rounding 100000000 refused", "energy", "1", "Джоуль", "Эрг", "100000000", "", tooLarge);
 }
 
 // Worked with exact fractions: each constant, quotient of two unit
@@ -345,6 +489,8 @@ private slots:
     void everyPair();
     void golden_data();
     void golden();
+    void forms_data();
+    void forms();
 };
 
 void TestConversion::records_data()
@@ -356,14 +502,33 @@ void TestConversion::records_data()
     QTest::addColumn<QString>("first");
     QTest::addColumn<bool>("signDrop");
     QTest::addColumn<bool>("general");
+    QTest::addColumn<bool>("reading");  // the guarded-reading flow
 
-    QTest::newRow("mass") << "mass" << "Меры массы" << "Перевод единиц масс" << 17 << "Килограмм" << true << false;
-    QTest::newRow("length") << "length" << "Меры длины" << "Перевод длин" << 19 << "Метр" << true << false;
+    QTest::newRow("mass") << "mass" << "Меры массы" << "Перевод единиц масс" << 17 << "Килограмм" << true << false
+                          << false;
+    QTest::newRow("length") << "length" << "Меры длины" << "Перевод длин" << 19 << "Метр" << true << false << false;
     QTest::newRow("temperature") << "temperature" << "Температура" << "Перевод температур" << 4 << "Цельсий"
-                                 << false << false;
+                                 << false << false << false;
     QTest::newRow("information") << "information" << "Единицы информации" << "Перевод единиц информации" << 14
-                                 << "бит" << false << true;
-    QTest::newRow("speed") << "speed" << "Скорость" << "Перевод скорости" << 5 << "M / сек." << false << false;
+                                 << "бит" << false << true << false;
+    QTest::newRow("speed") << "speed" << "Скорость" << "Перевод скорости" << 5 << "M / сек." << false << false
+                           << false;
+    QTest::newRow("pressure") << "pressure" << "Давление" << "Перевод единиц давления" << 11 << "Бар" << false
+                              << false << true;
+    QTest::newRow("force") << "force" << "Единицы сил" << "Перевод единиц сил" << 4 << "Мегадин" << false << false
+                           << false;
+    QTest::newRow("power") << "power" << "Единицы мощности" << "Перевод единиц мощности" << 4 << "Кгм/сек." << false
+                           << false << false;
+    QTest::newRow("area") << "area" << "Меры площади" << "Перевод мер площадей" << 13 << "Квадратный километр"
+                          << true << false << false;
+    QTest::newRow("solid-volume") << "solid-volume" << "Меры объёма тел" << "Перевод объёмов" << 9
+                                  << "Кубический метр" << true << false << false;
+    QTest::newRow("liquid-volume") << "liquid-volume" << "Меры объёма жидкостей" << "Перевод объёмов" << 19
+                                   << "Гектолитр" << true << false << false;
+    QTest::newRow("angle") << "angle" << "Угловая мера" << "Перевод угловых мер" << 10 << "Окружность" << false
+                           << false << true;
+    QTest::newRow("energy") << "energy" << "Единицы энергии" << "Перевод единиц энергии" << 14 << "Джоуль" << false
+                            << false << true;
 }
 
 void TestConversion::records()
@@ -375,6 +540,7 @@ void TestConversion::records()
     QFETCH(QString, first);
     QFETCH(bool, signDrop);
     QFETCH(bool, general);
+    QFETCH(bool, reading);
 
     const Quantity &quantity = quantityNamed(screen);
     QCOMPARE(quantity.caption, caption);
@@ -385,7 +551,7 @@ void TestConversion::records()
     QCOMPARE(distinct.removeDuplicates(), 0);
     QCOMPARE(quantity.signDrop, signDrop);
     QCOMPARE(quantity.format == NumberFormat::General, general);
-    QCOMPARE(quantity.flow, ClickFlow::GuardedConversion);
+    QCOMPARE(quantity.flow, reading ? ClickFlow::GuardedReading : ClickFlow::GuardedConversion);
 }
 
 
@@ -420,33 +586,42 @@ void TestConversion::everyPair_data()
 {
     QTest::addColumn<QString>("screen");
     QTest::addColumn<bool>("zeroGivesZero");
+    QTest::addColumn<QStringList>("repeated");  // pairs whose rule the table carries twice
 
-    QTest::newRow("mass") << "mass" << true;
-    QTest::newRow("length") << "length" << true;
-    QTest::newRow("temperature") << "temperature" << false;
-    QTest::newRow("information") << "information" << true;
-    QTest::newRow("speed") << "speed" << true;
+    for (const Screen &screen : kScreens) {
+        const QString name = QString::fromLatin1(screen.name);
+        QTest::newRow(screen.name) << name << (name != u"temperature")
+                                   << (name == u"pressure" ? QStringList{QStringLiteral(
+                                                                 "Фунт на кв. дюйм -> Техническая атм.")}
+                                                           : QStringList{});
+    }
 }
 
-// Every ordered pair has exactly one rule, the table lists them pair by pair
-// in list order, and every pair answers; 0 converts to 0 except where the
-// scales have offsets (the temperature rows of `examples` cover those).
+// Every ordered pair has a rule, the table lists them pair by pair in list
+// order (a repeated rule right after the first), only the pairs named carry
+// two, and every pair answers; 0 converts to 0 except where the scales have
+// offsets (the temperature rows of `click` cover those).
 void TestConversion::everyPair()
 {
     QFETCH(QString, screen);
     QFETCH(bool, zeroGivesZero);
+    QFETCH(QStringList, repeated);
 
     const Quantity &quantity = quantityNamed(screen);
     const qsizetype n = quantity.units.size();
-    QCOMPARE(qsizetype(quantity.rules.size()), n * n);
+    QCOMPARE(qsizetype(quantity.rules.size()), n * n + repeated.size());
+    std::size_t next = 0;  // the table's next rule
     for (qsizetype a = 0; a < n; ++a) {
         for (qsizetype b = 0; b < n; ++b) {
             const QString &from = quantity.units[a];
             const QString &to = quantity.units[b];
             const QString pair = from + QStringLiteral(" -> ") + to;
-            QCOMPARE(convert::rulesFor(quantity, from, to).size(), std::size_t(1));
-            const convert::Rule &rule = quantity.rules[std::size_t(a * n + b)];
-            QVERIFY2(rule.from == from && rule.to == to, qPrintable(pair));
+            const std::size_t rules = repeated.contains(pair) ? 2 : 1;
+            QCOMPARE(convert::rulesFor(quantity, from, to).size(), rules);
+            for (std::size_t k = 0; k < rules; ++k, ++next) {
+                const convert::Rule &rule = quantity.rules[next];
+                QVERIFY2(rule.from == from && rule.to == to, qPrintable(pair));
+            }
 
             const convert::Outcome one = convert::click(quantity, {QStringLiteral("1"), from, to, QStringLiteral("1")},
                                                         QChar(u','));
@@ -472,8 +647,8 @@ void TestConversion::everyPair()
 void TestConversion::golden_data()
 {
     QTest::addColumn<QString>("screen");
-    for (const char *screen : {"mass", "length", "temperature", "information", "speed"})
-        QTest::newRow(screen) << screen;
+    for (const Screen &screen : kScreens)
+        QTest::newRow(screen.name) << QString::fromLatin1(screen.name);
 }
 
 // Every ordered pair at the values the data file lists, against the doubles
@@ -528,6 +703,54 @@ void TestConversion::golden()
 }
 
 
+
+// A pair whose arithmetic form decides the last digits, at a value where a
+// plausible other form (two steps for a quotient, a division for a
+// fraction, other offsets) gives another double: conversion/forms.txt, from
+// conversion/generate.py.
+void TestConversion::forms_data()
+{
+    QTest::addColumn<QString>("screen");
+    QTest::addColumn<QString>("from");
+    QTest::addColumn<QString>("to");
+    QTest::addColumn<QString>("value");
+    QTest::addColumn<QString>("expected");
+
+    QFile file(QFINDTESTDATA("conversion/forms.txt"));
+    if (!file.open(QIODevice::ReadOnly | QIODevice::Text)) {
+        QTest::newRow("conversion/forms.txt is missing") << QString() << QString() << QString() << QString()
+                                                         << QString();
+        return;
+    }
+    while (!file.atEnd()) {
+        const QString line = QString::fromUtf8(file.readLine()).chopped(1);
+        if (line.isEmpty() || line.startsWith(u'#'))
+            continue;
+        const QStringList f = line.split(u'\t');
+        const QString name = f.value(0) + QStringLiteral(": ") + f.value(1) + QStringLiteral(" -> ") + f.value(2) +
+                             QStringLiteral(", ") + f.value(5);
+        QTest::newRow(qPrintable(name)) << f.value(0) << f.value(1) << f.value(2) << f.value(3) << f.value(4);
+    }
+}
+
+void TestConversion::forms()
+{
+    QFETCH(QString, screen);
+    QFETCH(QString, from);
+    QFETCH(QString, to);
+    QFETCH(QString, value);
+    QFETCH(QString, expected);
+
+    QVERIFY(!screen.isEmpty());
+    const auto x = calc::StrToFloat(value, u'.');
+    QVERIFY(x);
+    const auto y = convert::convertValue(quantityNamed(screen), *x, from, to);
+    QVERIFY(y);
+    // Exactly the double named by its 18 digits (QCOMPARE of doubles would
+    // allow a few units in the last place).
+    QVERIFY2(*y == expected.toDouble(), qPrintable(QString::asprintf("%.17e", *y) + QStringLiteral(", expected ") +
+                                                   expected));
+}
 
 QTEST_GUILESS_MAIN(TestConversion)
 #include "tst_conversion.moc"

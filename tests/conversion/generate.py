@@ -17,13 +17,16 @@ that of the program, done with exact fractions:
   step to a double (so a result may be rounded twice); a result beyond the
   range of a double is an infinity.
 
-Each line of a data file is: from-unit, to-unit, value, and the double the
-conversion gives, with 18 significant digits ("%.17e"), separated by tabs.
-Every ordered pair of units appears at value 1 and at value -0.7.
+Each line of a screen's data file is: from-unit, to-unit, value, and the
+double the conversion gives, with 18 significant digits ("%.17e"),
+separated by tabs. Every ordered pair of units appears at value 1 and at
+value -0.7. forms.txt adds, for the pairs whose arithmetic form decides the
+last digits, a value where a plausible other form would give another double.
 """
 
 from fractions import Fraction
 import os
+import random
 
 VALUES = ("1", "-0.7")
 
@@ -437,6 +440,64 @@ SCREENS = [mass, length, temperature, information, speed, pressure, force, power
            liquid_volume, angle, energy]
 
 
+def forms():
+    """Pairs whose arithmetic form decides the last digits: the screen, the
+    pair, a form the screen must not use (a list of steps), and what the
+    row shows. forms.txt holds, for each, a value where the screen's form and
+    this one give different doubles, with the screen's answer.
+
+    Left out are the forms that give the same double as their alternative
+    for every value tried: dividing by 1000 or 100 (against multiplying by
+    0.001 or 0.01), the chains by 10^6 ... 10^9 then 200 (against one
+    multiplication), and the angle fractions other than 50/3, 200/3 and
+    3200/3 (against a division); their exact results never come close
+    enough to a point half-way between two doubles."""
+    c = constant
+
+    def twice(a, b):
+        return [("*", c(a)), ("/", c(b))]
+
+    quotient = "the quotient of the sizes taken once"
+    return [
+        (mass, "Торговый фунт", "Фунт", twice("0.453592432", "0.40951241"), "one constant 0.453592432/0.40951241"),
+        (mass, "Пуд", "Фунт", twice("16.38", "0.40951241"), quotient),
+        (length, "Англ. миля", "Ярд", twice("1609.34", "0.9144"), quotient),
+        (temperature, "Кельвин", "Фаренгейт", [("*", c("1.8")), ("-", c("459.67"))],
+         "(x - 273.15) times 1.8 plus 32"),
+        (area, "Квадратная верста", "Квадратный фут", twice("1.138", "9.29e-8"), quotient),
+        (solid_volume, "Кубическая сажень", "Кубический аршин", twice("9.7127", "0.359729"), quotient),
+        (liquid_volume, "Гектолитр", "Бочка", twice("100", "491.96"), quotient),
+        (angle, "Градус", "Русская тысячная", twice("50", "3"), "times 50/3 as one constant"),
+        (angle, "Секстант", "Град", twice("200", "3"), "times 200/3 as one constant"),
+        (angle, "Секстант", "Немецкая тысячная", twice("3200", "3"), "times 3200/3 as one constant"),
+    ]
+
+
+def candidates():
+    """Values to try, always the same ones in the same order: doubles
+    between 0 and 1000 written with the fewest digits that name them."""
+    draw = random.Random(1661)
+    for _ in range(100000):
+        yield repr(draw.random() * draw.choice((1, 10, 100, 1000)))
+
+
+def write_forms(folder):
+    lines = ["# Pairs whose arithmetic form shows: screen, from, to, value, the double shown, what the row shows. "
+             "Written by generate.py; do not edit."]
+    for make, a, b, wrong, note in forms():
+        screen = make()
+        for value in candidates():
+            x = double(Fraction(value))
+            right = screen.convert(a, b, x)
+            if right != run(wrong, abs(x) if screen.sign_drop else x):
+                break
+        else:
+            raise RuntimeError("no value tells the forms apart: %s %s %s" % (screen.name, a, b))
+        lines.append("\t".join((screen.name, a, b, value, text(right), note)))
+    with open(os.path.join(folder, "forms.txt"), "w", encoding="utf-8", newline="\n") as out:
+        out.write("\n".join(lines) + "\n")
+
+
 def text(d):
     if isinstance(d, float):  # an infinity
         return "inf" if d > 0 else "-inf"
@@ -459,6 +520,7 @@ def main():
     folder = os.path.dirname(os.path.abspath(__file__))
     for make in SCREENS:
         write(make(), folder)
+    write_forms(folder)
 
 
 if __name__ == "__main__":

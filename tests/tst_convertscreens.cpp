@@ -237,33 +237,38 @@ void TestConvertScreens::layout_data()
     QTest::addColumn<QPoint>("rounding");
     QTest::addColumn<QPoint>("button");
     QTest::addColumn<QPoint>("answer");
+    QTest::addColumn<QList<QPoint>>("captions");  // Label1, Label3, then Label6 and Label7 if there
 
     const auto rows = [](const char *name, const char *screen, QPoint heading, QPoint value, QRect from, QRect to,
-                         QPoint rounding, QPoint button, QPoint answer) {
-        QTest::newRow(name) << screen << heading << value << from << to << rounding << button << answer;
+                         QPoint rounding, QPoint button, QPoint answer, const QList<QPoint> &captions) {
+        QTest::newRow(name) << screen << heading << value << from << to << rounding << button << answer << captions;
     };
     // The mass screen's arrangement, kept by the first screens.
     for (const auto &[name, screen] : {std::pair{"mass", "Form7"}, std::pair{"length", "Form8"},
                                        std::pair{"temperature", "Form9"}, std::pair{"speed", "Form20"}})
         rows(name, screen, {128, 16}, {80, 56}, {224, 56, 129, 0}, {128, 96, 129, 0}, {112, 144}, {136, 184},
-             {16, 216});
+             {16, 216}, {{8, 64}, {104, 104}, {16, 152}, {263, 152}});
     rows("information", "Form18", {128, 16}, {88, 48}, {232, 48, 129, 0}, {160, 88, 129, 0}, {}, {144, 136},
-         {16, 176});
+         {16, 176}, {{16, 56}, {128, 96}});
+    const QList<QPoint> upper{{16, 56}, {128, 96}, {24, 136}, {271, 136}};
     rows("pressure", "Form21", {128, 16}, {88, 48}, {232, 48, 145, 0}, {160, 88, 145, 0}, {120, 128}, {144, 168},
-         {16, 200});
+         {16, 200}, upper);
     rows("force", "Form22", {144, 16}, {88, 48}, {232, 48, 145, 0}, {160, 88, 145, 0}, {120, 128}, {160, 168},
-         {16, 200});
+         {16, 200}, upper);
     rows("power", "Form23", {136, 16}, {88, 48}, {224, 48, 185, 0}, {160, 88, 177, 0}, {120, 128}, {160, 168},
-         {16, 200});
+         {16, 200}, upper);
     for (const auto &[name, screen] : {std::pair{"area", "Form28"}, std::pair{"solid volume", "Form29"},
-                                       std::pair{"liquid volume", "Form30"}, std::pair{"angle", "Form41"}})
+                                       std::pair{"liquid volume", "Form30"}})
         rows(name, screen, {128, 16}, {80, 56}, {208, 56, 161, 0}, {128, 96, 169, 0}, {112, 144}, {136, 184},
-             {16, 216});
+             {16, 216}, {{8, 64}, {104, 104}, {16, 152}, {263, 152}});
+    rows("angle", "Form41", {128, 16}, {80, 56}, {208, 56, 161, 0}, {128, 96, 169, 0}, {112, 144}, {136, 184},
+         {16, 216}, {{8, 64}, {104, 104}, {16, 152}, {261, 152}});
     rows("energy", "Form42", {128, 16}, {80, 56}, {208, 56, 185, 0}, {128, 96, 185, 0}, {112, 144}, {136, 184},
-         {16, 216});
+         {16, 216}, {{8, 64}, {104, 104}, {16, 152}, {261, 152}});
 }
 
-// Where the controls stand and how wide the unit lists are.
+// Where the controls and their captions stand and how wide the unit lists
+// are.
 void TestConvertScreens::layout()
 {
     QFETCH(QString, screen);
@@ -274,6 +279,7 @@ void TestConvertScreens::layout()
     QFETCH(QPoint, rounding);
     QFETCH(QPoint, button);
     QFETCH(QPoint, answer);
+    QFETCH(QList<QPoint>, captions);
 
     QWidget *w = this->screen(screen);
     const auto place = [w](const char *name) { return w->findChild<QWidget *>(name)->geometry(); };
@@ -290,6 +296,10 @@ void TestConvertScreens::layout()
     }
     QCOMPARE(place("Button1"), QRect(button, QSize(75, 25)));
     QCOMPARE(place("Label4").topLeft(), answer);
+    QList<QPoint> shown{place("Label1").topLeft(), place("Label3").topLeft()};
+    if (list(w, "RzComboBox3"))
+        shown << place("Label6").topLeft() << place("Label7").topLeft();
+    QCOMPARE(shown, captions);
 }
 
 void TestConvertScreens::tabOrder_data()

@@ -14,6 +14,9 @@
 #include "Unit20.h"
 #include "Unit24.h"
 #include "Unit25.h"
+#include "Unit40.h"
+#include "Unit43.h"
+#include "Unit44.h"
 #include "Unit45.h"
 #include "Unit46.h"
 #include "Unit47.h"
@@ -72,6 +75,9 @@ const std::vector<Row> &table()
         row(Form20, "RzGroup2Items4", Show),
         row(Form24, "RzGroup3Items0", Show),
         row(Form25),
+        row(Form40, "RzGroup4Items2", Show),
+        row(Form43, "RzGroup4Items3", Show),
+        row(Form44, "RzGroup4Items4", Show),
         row(Form45, "RzGroup6Items1", Solid),
         row(Form46, "RzGroup6Items0", Solid),
         row(Form47, "RzGroup6Items2", Solid),

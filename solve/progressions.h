@@ -5,6 +5,8 @@
 // screen's record. No widgets.
 #pragma once
 
+#include "outcome.h"
+
 #include <QHash>
 #include <QString>
 #include <QStringList>
@@ -57,10 +59,7 @@ const Mode *modeFor(const Screen &screen, const QString &item);
 
 // What a click shows: the messages, in order, before the answer line; no
 // answer line when the click leaves it as it was.
-struct Outcome {
-    QStringList messages;
-    std::optional<QString> answer;
-};
+using Outcome = calc::Outcome;
 
 // One click of "Решить": the rounding text, then the selected item's inputs
 // from `fields` (field name -> text; a missing field reads as empty).

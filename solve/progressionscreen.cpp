@@ -51,9 +51,7 @@ ProgressionScreen::ProgressionScreen(const progressions::Screen &record, const L
     Label7 = label("Label7", QStringLiteral("нулей после запятой"), QPoint(layout.roundingTailX, 160), 12);
     Button1 = addButton("Button1", QStringLiteral("Решить"), QRect(layout.buttonX, 184, 75, 25));
     addAnswerLabel(QStringLiteral("Ответ"), QRect(16, 211, layout.clientSize.width() - 16, 24), 16);
-    // No answer hint: the answer line takes no mouse events, so hovering
-    // never copies it into a tooltip.
-    Label4->setAttribute(Qt::WA_TransparentForMouseEvents);
+    Label4->setHint(false);
 
     connect(RzComboBox1, &QComboBox::currentTextChanged, this, &ProgressionScreen::RzComboBox1Change);
     connect(Button1, &QPushButton::clicked, this, &ProgressionScreen::Button1Click);

@@ -32,16 +32,17 @@ ProgressionScreen::ProgressionScreen(const progressions::Screen &record, const L
     Label12 = label("Label12", QStringLiteral("1"), layout.legendIndex, 11);
 
     QLineEdit *first = nullptr;
-    for (const Control &spec : layout.controls) {
-        if (spec.kind == Control::Edit) {
-            QLineEdit *edit = addEdit(spec.name, QRect(spec.geometry.topLeft(), QSize(spec.geometry.width(), kFieldHeight)));
-            edit->setFont(calc::arial(spec.pixelHeight));
+    for (const Control &placed : layout.controls) {
+        if (placed.kind == Control::Edit) {
+            const QRect geometry(placed.geometry.topLeft(), QSize(placed.geometry.width(), kFieldHeight));
+            QLineEdit *edit = addEdit(placed.name, geometry);
+            edit->setFont(calc::arial(placed.pixelHeight));
             if (!first)
                 first = edit;
-        } else if (spec.geometry.isEmpty()) {
-            label(spec.name, spec.text, spec.geometry.topLeft(), spec.pixelHeight);
+        } else if (placed.geometry.isEmpty()) {
+            label(placed.name, placed.text, placed.geometry.topLeft(), placed.pixelHeight);
         } else {
-            addLabel(spec.name, spec.text, spec.geometry)->setFont(calc::arial(spec.pixelHeight));
+            addLabel(placed.name, placed.text, placed.geometry)->setFont(calc::arial(placed.pixelHeight));
         }
     }
 

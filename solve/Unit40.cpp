@@ -21,7 +21,9 @@ TForm40::TForm40(const calc::Context &context)
         label->adjustSize();
         return label;
     };
-    auto field = [this](const char *name, QPoint at) { return addEdit(name, QRect(at, QSize(kFieldWidth, kFieldHeight))); };
+    auto field = [this](const char *name, QPoint at) {
+        return addEdit(name, QRect(at, QSize(kFieldWidth, kFieldHeight)));
+    };
     auto bar = [this](const char *name, QPoint at) {
         auto *image = new calc::TImage(this);
         image->setObjectName(QLatin1String(name));

@@ -22,7 +22,8 @@ progressions::Layout arithmeticLayout()
         176,
         {
             // Two terms and their indices.
-            {Control::Label, "Label2", QRect(16, 64, 118, 30), 12, QStringLiteral("Введите два любых числа прогрессии:")},
+            {Control::Label, "Label2", QRect(16, 64, 118, 30), 12,
+             QStringLiteral("Введите два любых числа прогрессии:")},
             {Control::Edit, "Edit1", QRect(136, 77, 100, 0), 13, {}},
             {Control::Edit, "Edit3", QRect(256, 77, 100, 0), 13, {}},
             {Control::Label, "Label3", QRect(16, 106, 0, 0), 12, QStringLiteral("Введите индексы чисел:")},
@@ -44,7 +45,8 @@ progressions::Layout arithmeticLayout()
 
 }  // namespace
 
-TForm43::TForm43(const calc::Context &context) : ProgressionScreen(progressions::arithmetic(), arithmeticLayout(), context)
+TForm43::TForm43(const calc::Context &context)
+    : ProgressionScreen(progressions::arithmetic(), arithmeticLayout(), context)
 {
     Label2 = control<QLabel>("Label2");
     Label3 = control<QLabel>("Label3");

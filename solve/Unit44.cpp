@@ -37,7 +37,8 @@ progressions::Layout geometricLayout()
 
 }  // namespace
 
-TForm44::TForm44(const calc::Context &context) : ProgressionScreen(progressions::geometric(), geometricLayout(), context)
+TForm44::TForm44(const calc::Context &context)
+    : ProgressionScreen(progressions::geometric(), geometricLayout(), context)
 {
     Label2 = control<QLabel>("Label2");
     Label3 = control<QLabel>("Label3");

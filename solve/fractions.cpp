@@ -81,7 +81,8 @@ void combine(Values &values, Operation operation)
     case Operation::Subtract: {
         const int sign = operation == Operation::Add ? 1 : -1;
         if (values.d1 == values.d2) {
-            values.an = static_cast<double>(static_cast<long double>(values.n1) + sign * static_cast<long double>(values.n2));
+            values.an = static_cast<double>(static_cast<long double>(values.n1) +
+                                            sign * static_cast<long double>(values.n2));
             values.ad = values.d1;
         } else {
             values.an = sumOfProducts(values.n1, values.d2, values.n2, values.d1, sign);

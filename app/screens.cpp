@@ -24,8 +24,11 @@
 #include "Unit28.h"
 #include "Unit29.h"
 #include "Unit30.h"
+#include "Unit40.h"
 #include "Unit41.h"
 #include "Unit42.h"
+#include "Unit43.h"
+#include "Unit44.h"
 #include "Unit45.h"
 #include "Unit46.h"
 #include "Unit47.h"
@@ -94,8 +97,11 @@ const std::vector<Row> &table()
         row(Form28, "RzGroup2Items8", Show),
         row(Form29, "RzGroup2Items9", Show),
         row(Form30, "RzGroup2Items10", Show),
+        row(Form40, "RzGroup4Items2", Show),
         row(Form41, "RzGroup2Items11", Show),
         row(Form42, "RzGroup2Items12", Show),
+        row(Form43, "RzGroup4Items3", Show),
+        row(Form44, "RzGroup4Items4", Show),
         row(Form45, "RzGroup6Items1", Solid),
         row(Form46, "RzGroup6Items0", Solid),
         row(Form47, "RzGroup6Items2", Solid),

@@ -6,6 +6,7 @@ namespace {
 
 const solve::EquationDesign &design()
 {
+    static const QString kExample = QStringLiteral("Например:    - 5  X                   + 2 X               -124            =0");
     static const solve::EquationDesign quadratic{
         "Form11",
         QStringLiteral("Квадратное уравнение"),
@@ -18,11 +19,8 @@ const solve::EquationDesign &design()
             {"Label4", QStringLiteral("2"), {144, 56}, 11},
             {"Label5", QStringLiteral("X"), {240, 64}, 16},
             {"Label6", QStringLiteral("= 0"), {384, 64}, 16},
-            {"Label7",
-             QStringLiteral("Например:    - 5  X                   + 2 X               -124            =0"),
-             {16, 96},
-             15},
-            {"Label13", QStringLiteral("2"), {121, 87}, 11},
+            {"Label7", kExample, {16, 96}, 15},
+            {"Label13", QStringLiteral("2"), {121, 87}, 11, "Label7", kExample.left(kExample.indexOf(u'X') + 1)},
             {"Label11", QStringLiteral("Округлить до:"), {48, 136}, 11},
             {"Label12", QStringLiteral("нулей после запятой"), {311, 136}, 11},
         },

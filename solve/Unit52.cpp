@@ -6,6 +6,7 @@ namespace {
 
 const solve::EquationDesign &design()
 {
+    static const QString kExample = QStringLiteral("Например:    - 5  X                   + 2 X               -124        =0");
     static const QString x = QStringLiteral("X=");
     static const solve::EquationDesign biquadratic{
         "Form52",
@@ -20,12 +21,9 @@ const solve::EquationDesign &design()
             {"Label5", QStringLiteral("X"), {240, 64}, 16},
             {"Label14", QStringLiteral("2"), {253, 56}, 11},
             {"Label6", QStringLiteral("= 0"), {368, 64}, 16},
-            {"Label7",
-             QStringLiteral("Например:    - 5  X                   + 2 X               -124        =0"),
-             {16, 96},
-             15},
-            {"Label13", QStringLiteral("4"), {121, 87}, 11},
-            {"Label15", QStringLiteral("2"), {253, 87}, 11},
+            {"Label7", kExample, {16, 96}, 15},
+            {"Label13", QStringLiteral("4"), {121, 87}, 11, "Label7", kExample.left(kExample.indexOf(u'X') + 1)},
+            {"Label15", QStringLiteral("2"), {253, 87}, 11, "Label7", kExample.left(kExample.lastIndexOf(u'X') + 1)},
             {"Label11", QStringLiteral("Округлить до:"), {16, 136}, 11},
             {"Label12", QStringLiteral("нулей после запятой"), {263, 136}, 11},
             {"Label18", QStringLiteral("Корни:"), {16, 208}, 11},

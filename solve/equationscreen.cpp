@@ -1,5 +1,6 @@
 #include "equationscreen.h"
 
+#include <QFontMetrics>
 #include <QLineEdit>
 #include <QPushButton>
 
@@ -33,8 +34,11 @@ EquationScreen::EquationScreen(const EquationDesign &design, const calc::Context
     QLineEdit **fields[] = {&Edit1, &Edit2, &Edit3};
     for (int i = 0; i < 3; ++i)
         *fields[i] = addEdit(fieldNames[i], design.fields[i]);
-    for (const Caption &caption : design.captions)
-        addLine(caption, false);
+    for (const Caption &caption : design.captions) {
+        QLabel *label = addLine(caption, false);
+        if (const QLabel *text = caption.over ? control<QLabel>(caption.over) : nullptr)
+            label->move(text->x() + QFontMetrics(text->font()).horizontalAdvance(caption.before), label->y());
+    }
     RzComboBox2 = calc::makeRoundingList(this, QStringLiteral("RzComboBox2"));
     RzComboBox2->setGeometry(QRect(design.roundingList, QSize(kRoundingListWidth, kFieldHeight)));
     Button2 = addButton("Button2", QStringLiteral("Рассчитать"), QRect(design.button, QSize(75, 25)));

@@ -13,11 +13,16 @@ class QPushButton;
 namespace solve {
 
 // A fixed text: its label's name, text, top-left corner and height in pixels.
+// A raised digit over a letter inside another label's text names that label
+// and the text up to the letter; it then stands right after the letter
+// whatever the font's widths, at its own height.
 struct Caption {
     const char *name;
     QString text;
     QPoint position;
     int pixelHeight;
+    const char *over = nullptr;
+    QString before;
 };
 
 struct EquationDesign {

@@ -55,6 +55,8 @@ SystemChart::SystemChart(QWidget *parent) : QChartView(parent)
     chart->addSeries(Series2);
     axisX = new QValueAxis;
     axisY = new QValueAxis;
+    for (QValueAxis *axis : {axisX, axisY})
+        axis->setLabelFormat(QStringLiteral("%g"));
     chart->addAxis(axisX, Qt::AlignBottom);
     chart->addAxis(axisY, Qt::AlignLeft);
     for (QLineSeries *series : {Series1, Series2}) {

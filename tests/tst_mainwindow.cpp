@@ -4,11 +4,6 @@
 #include "Unit2.h"
 #include "Unit3.h"
 #include "Unit5.h"
-#include "Unit7.h"
-#include "Unit8.h"
-#include "Unit9.h"
-#include "Unit18.h"
-#include "Unit20.h"
 #include "Unit45.h"
 #include "Unit46.h"
 #include "Unit47.h"
@@ -207,7 +202,8 @@ void TestMainWindow::items_data()
     QTest::newRow("Площадь") << "RzGroup1"
                              << QStringList{"Треугольник", "Прямоугольник", "Параллелограмм", "Круг", "Квадрат",
                                             "Трапеция", "Правильный многоугольник", "Эллипс", "Полукруг"}
-                             << QStringList{"Треугольник", "Прямоугольник", "Параллелограмм", "Круг", "Квадрат"};
+                             << QStringList{"Треугольник", "Прямоугольник", "Параллелограмм", "Круг", "Квадрат",
+                                            "Трапеция", "Правильный многоугольник", "Эллипс", "Полукруг"};
     QTest::newRow("Объём") << "RzGroup6"
                            << QStringList{"Конус", "Усечённый конус", "Цилиндр", "Сфера", "Пирамида",
                                           "Усечённая пирамида", "Призма"}
@@ -219,13 +215,16 @@ void TestMainWindow::items_data()
                                              "Меры площадей", "Меры объёма тел", "Меры объёма жидкостей",
                                              "Угловая мера", "Единицы энергии"}
                               << QStringList{"Меры массы", "Меры длины", "Температура", "Единицы информации",
-                                             "Скорость"};
+                                             "Скорость", "Давление", "Единицы сил", "Единицы мощности",
+                                             "Меры площадей", "Меры объёма тел", "Меры объёма жидкостей",
+                                             "Угловая мера", "Единицы энергии"};
     QTest::newRow("Решение задач") << "RzGroup4"
                                    << QStringList{"Квадратное уравнение", "Биквадратное уравнение",
                                                   "Система линейных уравнений", "Операции с дробями",
                                                   "Арифметическая прогрессия", "Геометрическая прогрессия"}
                                    << QStringList{"Квадратное уравнение", "Биквадратное уравнение",
-                                                  "Система линейных уравнений"};
+                                                  "Система линейных уравнений", "Операции с дробями",
+                                                  "Арифметическая прогрессия", "Геометрическая прогрессия"};
     QTest::newRow("Разное") << "RzGroup5"
                             << QStringList{"Плотность веществ", "Скорость различных объектов", "Самые высокие горы",
                                            "Самые большие озёра", "Самые длинные реки",
@@ -301,6 +300,14 @@ void TestMainWindow::conversionItems_data()
     QTest::newRow("Температура") << 2 << "Form9" << "Температура";
     QTest::newRow("Единицы информации") << 3 << "Form18" << "Единицы информации";
     QTest::newRow("Скорость") << 4 << "Form20" << "Скорость";
+    QTest::newRow("Давление") << 5 << "Form21" << "Давление";
+    QTest::newRow("Единицы сил") << 6 << "Form22" << "Единицы сил";
+    QTest::newRow("Единицы мощности") << 7 << "Form23" << "Единицы мощности";
+    QTest::newRow("Меры площадей") << 8 << "Form28" << "Меры площади";
+    QTest::newRow("Меры объёма тел") << 9 << "Form29" << "Меры объёма тел";
+    QTest::newRow("Меры объёма жидкостей") << 10 << "Form30" << "Меры объёма жидкостей";
+    QTest::newRow("Угловая мера") << 11 << "Form41" << "Угловая мера";
+    QTest::newRow("Единицы энергии") << 12 << "Form42" << "Единицы энергии";
 }
 
 void TestMainWindow::conversionItems()
@@ -309,9 +316,12 @@ void TestMainWindow::conversionItems()
     QFETCH(QString, screen);
     QFETCH(QString, caption);
 
-    const std::map<QString, QWidget *> screens = {
-        {"Form7", Form7}, {"Form8", Form8}, {"Form9", Form9}, {"Form18", Form18}, {"Form20", Form20}};
-    QWidget *w = screens.at(screen);
+    QWidget *w = nullptr;
+    for (QWidget *top : QApplication::topLevelWidgets())
+        if (top->objectName() == screen)
+            w = top;
+    QVERIFY(w);
+    QVERIFY(!w->isVisible());
     QVERIFY(support::showActive(Form1));
     QTest::mouseClick(Form1->item(Form1->RzGroup2, item), Qt::LeftButton);
     QVERIFY(QTest::qWaitForWindowActive(w));

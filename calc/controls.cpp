@@ -140,7 +140,10 @@ QComboBox *makeRoundingList(QWidget *parent, const QString &objectName)
 {
     auto *list = new QComboBox(parent);
     list->setObjectName(objectName);
-    list->setEditable(true);
+    // Editable through a line edit of its own: setEditable would also build
+    // the drop-down's popup at once, a cost every screen would pay at
+    // start-up; the popup is made when it first opens.
+    list->setLineEdit(new QLineEdit(list));
     list->setInsertPolicy(QComboBox::NoInsert);
     list->setCompleter(nullptr);
     for (int digits = 0; digits <= 10; ++digits)

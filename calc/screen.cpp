@@ -2,8 +2,6 @@
 
 #include <QAction>
 #include <QLineEdit>
-#include <QMenu>
-#include <QMenuBar>
 #include <QPushButton>
 #include <QShowEvent>
 
@@ -49,13 +47,12 @@ void Screen::jkujk1Click()
 QAction *Screen::addEnterItem(QAbstractButton *target, const char *itemName)
 {
     m_enterTarget = target;
-    MainMenu1 = new QMenuBar(this);
+    MainMenu1 = new QObject(this);
     MainMenu1->setObjectName(QStringLiteral("MainMenu1"));
-    MainMenu1->hide();
-    grgrt1 = MainMenu1->addMenu(QStringLiteral("grgrt"));
+    grgrt1 = new QObject(MainMenu1);
     grgrt1->setObjectName(QStringLiteral("grgrt1"));
-    grgrt1->menuAction()->setVisible(false);
-    QAction *item = grgrt1->addAction(QString::fromLatin1(itemName).chopped(1));
+    grgrt1->setProperty("text", QStringLiteral("grgrt"));
+    auto *item = new QAction(QString::fromLatin1(itemName).chopped(1), grgrt1);
     item->setObjectName(QLatin1String(itemName));
     item->setShortcuts({QKeySequence(Qt::Key_Return), QKeySequence(Qt::Key_Enter)});
     item->setShortcutContext(Qt::WindowShortcut);

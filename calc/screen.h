@@ -15,8 +15,6 @@
 class QAbstractButton;
 class QAction;
 class QLineEdit;
-class QMenu;
-class QMenuBar;
 class QPushButton;
 
 namespace calc {
@@ -43,9 +41,12 @@ public:
 
     const Context &context() const { return m_context; }
     TImage *background() const { return m_background; }
-    // The hidden Enter item and its menu; null on a screen without one.
-    QMenuBar *MainMenu1 = nullptr;
-    QMenu *grgrt1 = nullptr;
+    // The hidden Enter item and the invisible menu that holds it; null on a
+    // screen without one. The menu is never shown, so it is kept as plain
+    // named objects rather than menu widgets, which would cost every screen
+    // memory for nothing.
+    QObject *MainMenu1 = nullptr;
+    QObject *grgrt1 = nullptr;
     QAction *jkujk1 = nullptr;
     // The answer line; null on a screen without one.
     TAnswerLabel *Label4 = nullptr;
@@ -66,9 +67,9 @@ protected:
     QComboBox *addModeList(const char *name, const QStringList &items, const QRect &geometry);
     QPushButton *addButton(const char *name, const QString &text, const QRect &geometry);
 
-    // The hidden Enter item: an item of an invisible menu of a hidden menu
-    // bar whose shortcut is Enter, live whichever control has the focus; it
-    // clicks `target`. `itemName` is "jkujk1" unless the screen names it
+    // The hidden Enter item: an item of the invisible menu "grgrt" of the
+    // screen's main menu, whose shortcut is Enter, live whichever control
+    // has the focus; it clicks `target`. `itemName` is "jkujk1" unless the screen names it
     // otherwise; then `jkujk1` stays null and the screen connects the
     // returned item to its own handler, which calls jkujk1Click.
     QAction *addEnterItem(QAbstractButton *target, const char *itemName = "jkujk1");

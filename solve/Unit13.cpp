@@ -70,12 +70,6 @@ TForm13::TForm13(const calc::Context &context)
     Button2 = addButton("Button2", QStringLiteral("Рассчитать"), QRect(152, 224, 75, 25));
     Button3 = addButton("Button3", QStringLiteral("График >>"), QRect(320, 224, 75, 25));
 
-    // Right of the narrow window, seen once the window is wide.
-    Chart1 = new solve::SystemChart(this);
-    Chart1->setGeometry(400, 5, 273, 260);
-    Series1 = Chart1->Series1;
-    Series2 = Chart1->Series2;
-
     QWidget::setTabOrder(Edit1, Edit2);
     for (auto [from, to] : {std::pair<QWidget *, QWidget *>{Edit2, Edit3}, {Edit3, Edit4}, {Edit4, Edit5},
                             {Edit5, Edit6}, {Edit6, RzComboBox2}, {RzComboBox2, Button2}, {Button2, Button3}})
@@ -99,14 +93,34 @@ void TForm13::Button2Click()
         Label10->setText(*outcome.xLine);
     if (outcome.yLine)
         Label11->setText(*outcome.yLine);
-    if (outcome.plot)
-        Chart1->plot(outcome.plot->first, outcome.plot->second);
+    if (outcome.plot) {
+        m_plot = outcome.plot;
+        if (Chart1)
+            Chart1->plot(outcome.plot->first, outcome.plot->second);
+    }
     for (const QString &text : outcome.messages)
         message(text);
 }
 
+solve::SystemChart *TForm13::chart()
+{
+    if (!Chart1) {
+        // Right of the narrow window, seen once the window is wide.
+        Chart1 = new solve::SystemChart(this);
+        Chart1->setObjectName(QStringLiteral("Chart1"));
+        Chart1->setGeometry(400, 5, 273, 260);
+        Series1 = Chart1->Series1;
+        Series2 = Chart1->Series2;
+        if (m_plot)
+            Chart1->plot(m_plot->first, m_plot->second);
+        Chart1->show();
+    }
+    return Chart1;
+}
+
 void TForm13::Button3Click()
 {
+    chart();
     // The width stays as it is when the screen is closed and shown again.
     m_wide = !m_wide;
     setFixedWidth(m_wide ? kWideWidth : kNarrowWidth);

@@ -3,7 +3,10 @@
 
 #include "brace.h"
 #include "screen.h"
+#include "system.h"
 #include "systemchart.h"
+
+#include <optional>
 
 class QLineSeries;
 class QPushButton;
@@ -29,9 +32,13 @@ public:
     QComboBox *RzComboBox2 = nullptr;
     QPushButton *Button2 = nullptr;
     QPushButton *Button3 = nullptr;
+    // The chart, made when it is first wanted (widening, or a test's look):
+    // it is the heaviest control of the program. Until then the lines'
+    // points wait in the screen.
     solve::SystemChart *Chart1 = nullptr;
     QLineSeries *Series1 = nullptr;
     QLineSeries *Series2 = nullptr;
+    solve::SystemChart *chart();
 
 public slots:
     void Button2Click();
@@ -40,6 +47,7 @@ public slots:
 
 private:
     bool m_wide = false;
+    std::optional<solve::SystemPlot> m_plot;
 };
 
 extern TForm13 *Form13;

@@ -49,6 +49,7 @@ private slots:
     void system_data();
     void system();
     void chartLook();
+    void chartMadeWhenWanted();
     void chartCrossing();
     void verdictBeforeBadRounding();
     void widthToggle();
@@ -400,25 +401,45 @@ void TestEquationScreens::system()
     QCOMPARE(Form13->Label14->text(), verdict);
     QCOMPARE(Form13->Label10->text(), xLine);
     QCOMPARE(Form13->Label11->text(), yLine);
-    QCOMPARE(points(Form13->Series1) + points(Form13->Series2), chart);
+    QCOMPARE(points(Form13->chart()->Series1) + points(Form13->chart()->Series2), chart);
     // The axes take in every point.
     for (const QPointF &point : chart) {
-        QVERIFY(Form13->Chart1->axisX->min() <= point.x() && point.x() <= Form13->Chart1->axisX->max());
-        QVERIFY(Form13->Chart1->axisY->min() <= point.y() && point.y() <= Form13->Chart1->axisY->max());
+        QVERIFY(Form13->chart()->axisX->min() <= point.x() && point.x() <= Form13->chart()->axisX->max());
+        QVERIFY(Form13->chart()->axisY->min() <= point.y() && point.y() <= Form13->chart()->axisY->max());
     }
+}
+
+// The chart is made when it is first wanted, with the lines of the clicks
+// before it.
+void TestEquationScreens::chartMadeWhenWanted()
+{
+    TForm13 fresh(m_context);
+    QVERIFY(!fresh.Chart1);
+    QVERIFY(!fresh.findChild<QChartView *>());
+    const QStringList typed{"1", "1", "3", "1", "-1", "1", "0"};
+    for (int k = 0; k < 6; ++k)
+        support::type(fresh.findChild<QLineEdit *>(QStringLiteral("Edit%1").arg(k + 1)), typed[k]);
+    fresh.Button2->click();
+    QCOMPARE(fresh.Label10->text(), QStringLiteral("Ответ: X= 2"));
+    QVERIFY(!fresh.Chart1);
+    fresh.Button3->click();
+    QVERIFY(fresh.Chart1);
+    QCOMPARE(fresh.Chart1->Series1->points() + fresh.Chart1->Series2->points(),
+             (QList<QPointF>{{-4, 7}, {4, -1}, {-4, -5}, {4, 3}}));
+    QCOMPARE(fresh.Series1, fresh.Chart1->Series1);
 }
 
 void TestEquationScreens::chartLook()
 {
-    solve::SystemChart *chart = Form13->Chart1;
+    solve::SystemChart *chart = Form13->chart();
     QCOMPARE(chart->objectName(), QStringLiteral("Chart1"));
     QCOMPARE(chart->parentWidget(), Form13);
     QCOMPARE(chart->geometry(), QRect(400, 5, 273, 260));
-    QCOMPARE(Form13->Series1->objectName(), QStringLiteral("Series1"));
-    QCOMPARE(Form13->Series2->objectName(), QStringLiteral("Series2"));
-    QCOMPARE(Form13->Series1->pen().color(), QColor(Qt::red));
-    QCOMPARE(Form13->Series2->pen().color(), QColor(Qt::blue));
-    for (const QLineSeries *series : {Form13->Series1, Form13->Series2}) {
+    QCOMPARE(Form13->chart()->Series1->objectName(), QStringLiteral("Series1"));
+    QCOMPARE(Form13->chart()->Series2->objectName(), QStringLiteral("Series2"));
+    QCOMPARE(Form13->chart()->Series1->pen().color(), QColor(Qt::red));
+    QCOMPARE(Form13->chart()->Series2->pen().color(), QColor(Qt::blue));
+    for (const QLineSeries *series : {Form13->chart()->Series1, Form13->chart()->Series2}) {
         QCOMPARE(series->pen().width(), 2);
         QVERIFY(!series->pointsVisible());
         QVERIFY(!series->pointLabelsVisible());
@@ -444,8 +465,8 @@ void TestEquationScreens::chartCrossing()
     solveSystem({"2", "3", "7", "5", "-4", "3", "6"});
     QCOMPARE(Form13->Label10->text(), QStringLiteral("Ответ: X= 1,608696"));
     QCOMPARE(Form13->Label11->text(), QStringLiteral("Y= 1,260870"));
-    const QList<QPointF> red = points(Form13->Series1);
-    const QList<QPointF> blue = points(Form13->Series2);
+    const QList<QPointF> red = points(Form13->chart()->Series1);
+    const QList<QPointF> blue = points(Form13->chart()->Series2);
     QCOMPARE(red.size(), 2);
     QCOMPARE(blue.size(), 2);
     const auto slope = [](const QList<QPointF> &p) { return (p[1].y() - p[0].y()) / (p[1].x() - p[0].x()); };
@@ -457,9 +478,9 @@ void TestEquationScreens::chartCrossing()
     QVERIFY(support::showActive(Form13));
     if (!Form13->wide())
         Form13->Button3->click();
-    QChart *chart = Form13->Chart1->chart();
+    QChart *chart = Form13->chart()->chart();
     QTRY_VERIFY(chart->plotArea().width() > 0);
-    QVERIFY(chart->plotArea().contains(chart->mapToPosition(QPointF(x, y), Form13->Series1)));
+    QVERIFY(chart->plotArea().contains(chart->mapToPosition(QPointF(x, y), Form13->chart()->Series1)));
     Form13->Button3->click();
     support::hideScreen(Form13);
 }
@@ -470,14 +491,14 @@ void TestEquationScreens::verdictBeforeBadRounding()
 {
     solveSystem({"1", "2", "3", "2", "4", "6", "0"});
     QCOMPARE(Form13->Label14->text(), kMany);
-    const QList<QPointF> before = points(Form13->Series1) + points(Form13->Series2);
+    const QList<QPointF> before = points(Form13->chart()->Series1) + points(Form13->chart()->Series2);
     m_messages.clear();
     solveSystem({"1", "1", "3", "1", "-1", "1", "two"});
     QCOMPARE(m_messages, QStringList{kInvalid});
     QCOMPARE(Form13->Label14->text(), kUnique);
     QCOMPARE(Form13->Label10->text(), QStringLiteral("Ответ: X="));
     QCOMPARE(Form13->Label11->text(), QStringLiteral("Y="));
-    QCOMPARE(points(Form13->Series1) + points(Form13->Series2), before);
+    QCOMPARE(points(Form13->chart()->Series1) + points(Form13->chart()->Series2), before);
 }
 
 // "График >>" widens the window to show the whole chart and narrows it
@@ -486,13 +507,13 @@ void TestEquationScreens::widthToggle()
 {
     QVERIFY(support::showActive(Form13));
     QCOMPARE(Form13->width(), 398);
-    QVERIFY(!Form13->rect().intersects(Form13->Chart1->geometry()));
+    QVERIFY(!Form13->rect().intersects(Form13->chart()->geometry()));
     const QString caption = Form13->Button3->text();
 
     QTest::mouseClick(Form13->Button3, Qt::LeftButton);
     QCOMPARE(Form13->width(), 680);
     QCOMPARE(Form13->minimumWidth(), Form13->maximumWidth());
-    QVERIFY(Form13->rect().contains(Form13->Chart1->geometry()));
+    QVERIFY(Form13->rect().contains(Form13->chart()->geometry()));
     QCOMPARE(Form13->Image2->geometry(), Form13->rect());
     QCOMPARE(Form13->Button3->text(), caption);
 
@@ -500,7 +521,7 @@ void TestEquationScreens::widthToggle()
     support::hideScreen(Form13);
     QVERIFY(support::showActive(Form13));
     QCOMPARE(Form13->width(), 680);
-    QVERIFY(Form13->Chart1->isVisible());
+    QVERIFY(Form13->chart()->isVisible());
 
     QTest::mouseClick(Form13->Button3, Qt::LeftButton);
     QCOMPARE(Form13->width(), 398);

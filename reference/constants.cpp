@@ -4,9 +4,11 @@
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
+#include <QRegularExpression>
 #include <QStringDecoder>
 
 #include <algorithm>
+#include <limits>
 
 namespace reference {
 
@@ -182,6 +184,34 @@ int nestingDepth(QStringView html, int stopAbove)
     return deepest;
 }
 
+double largestNumber(QStringView text)
+{
+    // "&#49;" and "&#x31;" are digits to an attribute, so they are decoded
+    // first.
+    static const QRegularExpression reference(u"&#([xX]?)([0-9a-fA-F]+);?"_s);
+    QString decoded;
+    decoded.reserve(text.size());
+    qsizetype from = 0;
+    for (const QRegularExpressionMatch &m : reference.globalMatch(text)) {
+        decoded.append(text.mid(from, m.capturedStart() - from));
+        bool ok = false;
+        const uint code = m.captured(2).toUInt(&ok, m.capturedLength(1) ? 16 : 10);
+        decoded.append(ok && code < 0x110000 ? QString::fromUcs4(reinterpret_cast<const char32_t *>(&code), 1)
+                                             : u"\uFFFD"_s);
+        from = m.capturedEnd();
+    }
+    decoded.append(text.mid(from));
+
+    static const QRegularExpression number(u"[0-9]+(?:\\.[0-9]*)?(?:[eE][+-]?[0-9]+)?"_s);
+    double largest = 0;
+    for (const QRegularExpressionMatch &m : number.globalMatch(decoded)) {
+        bool ok = false;
+        const double value = m.capturedView().toDouble(&ok);
+        largest = std::max(largest, ok ? value : std::numeric_limits<double>::infinity());
+    }
+    return largest;
+}
+
 RichText checkRichText(const QByteArray &bytes, const QString &name)
 {
     if (bytes.size() > kMaxDataFileBytes)
@@ -192,6 +222,8 @@ RichText checkRichText(const QByteArray &bytes, const QString &name)
         return {{}, refusal(name, u"текст не в кодировке UTF-8"_s)};
     if (nestingDepth(text, kMaxNesting) > kMaxNesting)
         return {{}, refusal(name, u"разметка вложена глубже %1 уровней"_s.arg(kMaxNesting))};
+    if (largestNumber(text) > kMaxNumber)
+        return {{}, refusal(name, u"в файле число больше %1"_s.arg(kMaxNumber, 0, 'f', 0))};
     return {std::move(text), {}};
 }
 

@@ -1,7 +1,8 @@
 // The constants list and its data files: the 64 names in list order, where a
 // file is looked for, and how it is read. A file is refused before any
-// rich-text engine sees it when it is too large, not UTF-8 or nested too
-// deeply. No widgets.
+// rich-text engine sees it when it is too large, not UTF-8, nested too
+// deeply or holds a number large enough to stall a layout (a table cell
+// padded by 10^8 pixels never finishes). No widgets.
 #pragma once
 
 #include <QString>
@@ -27,6 +28,7 @@ QString findDataFile(const QString &name, const QStringList &folders);
 // Limits of a data file.
 inline constexpr qint64 kMaxDataFileBytes = 64 * 1024;
 inline constexpr int kMaxNesting = 10;
+inline constexpr double kMaxNumber = 1000000;
 
 // A data file's rich text, or why it was refused; `error` names the file.
 struct RichText {
@@ -40,7 +42,13 @@ struct RichText {
 // count larger than a parser's. Counting stops once it passes `stopAbove`.
 int nestingDepth(QStringView html, int stopAbove = INT_MAX);
 
-// Checks rich text read from `name`: size, UTF-8 and nesting.
+// The largest number written in a piece of text, character references
+// decoded: digits with an optional fraction and exponent ("1e9" is 10^9),
+// as markup attributes and style sheets read them. Digits grouped by blanks
+// or commas are separate numbers.
+double largestNumber(QStringView text);
+
+// Checks rich text read from `name`: size, UTF-8, nesting and numbers.
 RichText checkRichText(const QByteArray &bytes, const QString &name);
 
 // Reads a data file and checks it; `name` is the file as the message names it.

@@ -121,6 +121,8 @@ private slots:
     void missingFileIsNamed();
     void nestingDepth_data();
     void nestingDepth();
+    void largestNumber_data();
+    void largestNumber();
     void hostileFiles_data();
     void hostileFiles();
     void specialFilesAreRefused();
@@ -540,6 +542,31 @@ void TestReference::nestingDepth()
     QCOMPARE(reference::nestingDepth(html), depth);
 }
 
+void TestReference::largestNumber_data()
+{
+    QTest::addColumn<QString>("text");
+    QTest::addColumn<double>("largest");
+
+    QTest::newRow("none") << u"<p>Кл</p>"_s << 0.0;
+    QTest::newRow("grouped digits are separate numbers") << u"299 792 458 м/с; 13 595,1"_s << 792.0;
+    QTest::newRow("a style length") << u"<p style=\"margin-top:6px; font-size:11pt\">"_s << 11.0;
+    QTest::newRow("an attribute") << u"<table cellpadding=100000000>"_s << 1e8;
+    QTest::newRow("a fraction") << u"<td style='padding:99999999.5px'>"_s << 99999999.5;
+    QTest::newRow("an exponent") << u"<table cellspacing=\"1e9\">"_s << 1e9;
+    QTest::newRow("decimal character references") << u"cellpadding=&#49;&#48;&#48;&#48;&#48;&#48;&#48;&#48;"_s
+                                                   << 1e7;
+    QTest::newRow("hexadecimal character references") << u"cellpadding=&#x31;&#x30;&#x30;&#x30;&#x30;&#x30;&#x30;"_s
+                                                       << 1e6;
+    QTest::newRow("beyond any double") << u"padding:"_s + QString(400, u'9') << std::numeric_limits<double>::infinity();
+}
+
+void TestReference::largestNumber()
+{
+    QFETCH(QString, text);
+    QFETCH(double, largest);
+    QCOMPARE(reference::largestNumber(text), largest);
+}
+
 void TestReference::hostileFiles_data()
 {
     QTest::addColumn<QByteArray>("bytes");
@@ -564,6 +591,12 @@ void TestReference::hostileFiles_data()
     QTest::newRow("nesting hidden behind stray closing tags") << QByteArray("<div></x>").repeated(40)
                                                               << u"вложена"_s;
     QTest::newRow("deep lists") << QByteArray("<ul><li>").repeated(6) << u"вложена"_s;
+    // A table cell padded by 10^8 pixels never finishes its layout.
+    QTest::newRow("a huge cell padding") << QByteArray("<table cellpadding=100000000><tr><td>x</td></tr></table>")
+                                         << u"число больше 1000000"_s;
+    QTest::newRow("a huge padding as an exponent") << QByteArray("<table><tr><td style='padding:1e8px'>x</td></tr></table>")
+                                                   << u"число больше 1000000"_s;
+    QTest::newRow("a million is allowed") << QByteArray("<p>1000000</p>") << QString();
     QTest::newRow("ten levels are allowed") << QByteArray("<span>").repeated(reference::kMaxNesting) << QString();
     QTest::newRow("eleven are not") << QByteArray("<span>").repeated(reference::kMaxNesting + 1) << u"вложена"_s;
 }

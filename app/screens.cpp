@@ -21,64 +21,131 @@
 #include "Unit49.h"
 #include "Unit50.h"
 #include "Unit51.h"
+#include "settingsbinding.h"
+
+#include <QDialog>
+
+namespace screens {
 
 namespace {
 
-template <typename Screen>
-void destroy(Screen *&screen)
+template <typename Form>
+Row row(Form *&global, const char *item = nullptr, Opening opening = Opening::None)
 {
-    delete screen;
-    screen = nullptr;
+    return {Form::staticMetaObject.className(),
+            [&global](const calc::Context &context) -> QWidget * {
+                global = new Form(context);
+                return global;
+            },
+            [&global] {
+                delete global;
+                global = nullptr;
+            },
+            [&global]() -> QWidget * { return global; },
+            item,
+            opening};
 }
+
+constexpr Opening Show = Opening::Show;
+constexpr Opening Modal = Opening::Modal;
+constexpr Opening Solid = Opening::Solid;
+
+bool g_saved = true;
+const calc::Context *g_context = &calc::Context::standard();
 
 }  // namespace
 
-void createScreens()
+const std::vector<Row> &table()
 {
-    Form1 = new TForm1;
-    Form2 = new TForm2;
-    Form3 = new TForm3;
-    Form4 = new TForm4;
-    Form5 = new TForm5;
-    Form6 = new TForm6;
-    Form7 = new TForm7;
-    Form8 = new TForm8;
-    Form9 = new TForm9;
-    Form10 = new TForm10;
-    Form18 = new TForm18;
-    Form20 = new TForm20;
-    Form24 = new TForm24;
-    Form25 = new TForm25;
-    Form45 = new TForm45;
-    Form46 = new TForm46;
-    Form47 = new TForm47;
-    Form48 = new TForm48;
-    Form49 = new TForm49;
-    Form50 = new TForm50;
-    Form51 = new TForm51;
+    static const std::vector<Row> rows = {
+        row(Form1),
+        row(Form2, "RzGroup1Items4", Show),
+        row(Form3, "RzGroup1Items1", Show),
+        row(Form4, "RzGroup1Items2", Show),
+        row(Form5, "RzGroup1Items0", Show),
+        row(Form6, "RzGroup1Items3", Show),
+        row(Form7, "RzGroup2Items0", Show),
+        row(Form8, "RzGroup2Items1", Show),
+        row(Form9, "RzGroup2Items2", Show),
+        row(Form10, "RzGroup3Items1", Modal),
+        row(Form18, "RzGroup2Items3", Show),
+        row(Form20, "RzGroup2Items4", Show),
+        row(Form24, "RzGroup3Items0", Show),
+        row(Form25),
+        row(Form45, "RzGroup6Items1", Solid),
+        row(Form46, "RzGroup6Items0", Solid),
+        row(Form47, "RzGroup6Items2", Solid),
+        row(Form48, "RzGroup6Items3", Solid),
+        row(Form49, "RzGroup6Items4", Solid),
+        row(Form50, "RzGroup6Items5", Solid),
+        row(Form51, "RzGroup6Items6", Solid),
+    };
+    return rows;
+}
+
+const std::vector<ItemAction> &itemActions()
+{
+    static const std::vector<ItemAction> actions = {};
+    return actions;
+}
+
+void openItem(const QString &item)
+{
+    for (const Row &row : table()) {
+        if (!row.item || item != QLatin1String(row.item))
+            continue;
+        QWidget *screen = row.instance();
+        switch (row.opening) {
+        case Opening::None:
+            break;
+        case Opening::Show:
+            showScreen(screen);
+            break;
+        case Opening::Modal:
+            static_cast<QDialog *>(screen)->exec();
+            break;
+        case Opening::Solid:
+            // One 3D model at most is on the screen.
+            for (const Row &other : table())
+                if (other.opening == Opening::Solid && other.instance() != screen)
+                    other.instance()->close();
+            showScreen(screen);
+            break;
+        }
+    }
+    for (const ItemAction &action : itemActions())
+        if (item == QLatin1String(action.item))
+            action.run(*g_context);
+}
+
+bool lastSaveSucceeded() { return g_saved; }
+
+}  // namespace screens
+
+void createScreens(const calc::Context &context)
+{
+    using namespace screens;
+    g_context = &context;
+    for (const Row &row : table())
+        row.create(context);
+
+    for (const Row &row : table())
+        if (row.item)
+            Form1->item(QLatin1String(row.item))->setEnabled(true);
+    for (const ItemAction &action : itemActions())
+        Form1->item(QLatin1String(action.item))->setEnabled(true);
+    QObject::connect(Form1, &TForm1::itemClicked, Form1, &openItem);
+
+    QObject::connect(Form1, &TForm1::firstShown, Form1,
+                     [&context] { loadWindowSettings(*Form1, *Form24, context, [] { Form25->exec(); }); });
+    QObject::connect(Form1, &TForm1::closing, Form1,
+                     [&context] { g_saved = saveWindowSettings(*Form1, *Form24, context); });
+    QObject::connect(Form24, &TForm24::placementChosen, Form1, &TForm1::place);
 }
 
 void destroyScreens()
 {
-    destroy(Form51);
-    destroy(Form50);
-    destroy(Form49);
-    destroy(Form48);
-    destroy(Form47);
-    destroy(Form46);
-    destroy(Form45);
-    destroy(Form25);
-    destroy(Form24);
-    destroy(Form20);
-    destroy(Form18);
-    destroy(Form10);
-    destroy(Form9);
-    destroy(Form8);
-    destroy(Form7);
-    destroy(Form6);
-    destroy(Form5);
-    destroy(Form4);
-    destroy(Form3);
-    destroy(Form2);
-    destroy(Form1);
+    const auto &rows = screens::table();
+    for (auto row = rows.rbegin(); row != rows.rend(); ++row)
+        row->destroy();
 }

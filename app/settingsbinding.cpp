@@ -3,9 +3,13 @@
 #include "Unit1.h"
 #include "Unit24.h"
 #include "appearance.h"
+#include "settingsformat.h"
 
 #include <QRadioButton>
 #include <QSlider>
+#include <QTimer>
+
+#include <cstdio>
 
 namespace {
 
@@ -46,18 +50,56 @@ void WindowSettings::setStretch(bool stretch)
     (stretch ? m_appearance.RadioButton1 : m_appearance.RadioButton2)->setChecked(true);
 }
 
-store::SettingsSnapshot WindowSettings::snapshot() const
+store::SettingsSnapshot WindowSettings::snapshot() const { return windowSnapshot(m_main, m_appearance); }
+
+store::SettingsSnapshot windowSnapshot(const TForm1 &main, const TForm24 &appearance)
 {
     store::SettingsSnapshot snapshot;
-    snapshot.top = m_main.y();
-    snapshot.left = m_main.x();
-    snapshot.trackPosition = m_appearance.TrackBar1->value();
-    snapshot.customBackground = m_appearance.customBackground();
-    snapshot.pictureFileName = m_appearance.pictureFileName();
-    const auto groups = storedGroups(m_main);
+    snapshot.top = main.y();
+    snapshot.left = main.x();
+    snapshot.trackPosition = appearance.TrackBar1->value();
+    snapshot.customBackground = appearance.customBackground();
+    snapshot.pictureFileName = appearance.pictureFileName();
+    const auto groups = storedGroups(main);
     for (int k = 0; k < store::kGroupCount; ++k)
         snapshot.groups[k] = groups[k]->opened();
-    snapshot.outerHeight = m_main.frameGeometry().height();
+    snapshot.outerHeight = main.frameGeometry().height();
     snapshot.stretch = calc::Appearance::instance().stretch();
     return snapshot;
+}
+
+QString settingsFile(const calc::Context &context)
+{
+    return context.settingsFile.isEmpty() ? store::settingsFilePath() : context.settingsFile;
+}
+
+void loadWindowSettings(TForm1 &main, TForm24 &appearance, const calc::Context &context,
+                        const std::function<void()> &welcome)
+{
+    const QString path = settingsFile(context);
+    store::removeLeftovers(path);
+    const QSettings settings(path, store::settingsFormat());
+    WindowSettings target(main, appearance);
+    const store::LoadOutcome outcome = store::loadSettings(settings, target);
+    main.keepReachable();
+    if (outcome == store::LoadOutcome::FirstRun) {
+        // In front of the main window, once that is on the screen.
+        QTimer::singleShot(0, &main, [welcome, &context] {
+            if (context.presentWelcome)
+                context.presentWelcome();
+            else
+                welcome();
+        });
+    }
+}
+
+bool saveWindowSettings(const TForm1 &main, const TForm24 &appearance, const calc::Context &context)
+{
+    QSettings settings(settingsFile(context), store::settingsFormat());
+    const bool saved = store::saveSettings(settings, windowSnapshot(main, appearance));
+    if (!saved)
+        std::fputs(qPrintable(QStringLiteral("kalkort: the settings could not be saved to %1\n")
+                                  .arg(settingsFile(context))),
+                   stderr);
+    return saved;
 }

@@ -3,6 +3,8 @@
 // one click of "Перевести" is `convert::click` on that record. No widgets.
 #pragma once
 
+#include "outcome.h"
+
 #include <QString>
 #include <QStringList>
 
@@ -79,10 +81,7 @@ struct Request {
 
 // What a click shows: the messages, in order, before the answer line; no
 // answer line when the click leaves it as it was.
-struct Outcome {
-    QStringList messages;
-    std::optional<QString> answer;
-};
+using calc::Outcome;
 
 Outcome click(const Quantity &quantity, const Request &request, QChar decimalSeparator);
 

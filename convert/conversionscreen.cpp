@@ -1,8 +1,6 @@
 #include "conversionscreen.h"
 
-#include "appearance.h"
-#include "messages.h"
-
+#include <QLineEdit>
 #include <QPushButton>
 
 namespace convert {
@@ -14,8 +12,9 @@ constexpr int kUnitListWidth = 129;
 constexpr int kRoundingListWidth = 145;
 }  // namespace
 
-ConversionScreen::ConversionScreen(const Quantity &quantity, QSize clientSize, QPoint position, const Layout &layout)
-    : CalcScreen(quantity.caption, clientSize, position), m_quantity(quantity)
+ConversionScreen::ConversionScreen(const Quantity &quantity, QSize clientSize, QPoint position,
+                                   const calc::Context &context, const Layout &layout)
+    : Screen({quantity.caption, clientSize, position}, context), m_quantity(quantity)
 {
     auto line = [this](const char *name, const QString &text, QPoint at) {
         QLabel *label = addLabel(name, text, QRect(at, QSize(1, 1)));
@@ -40,10 +39,10 @@ ConversionScreen::ConversionScreen(const Quantity &quantity, QSize clientSize, Q
         Label6 = line("Label6", QStringLiteral("Округлить до:"), layout.roundingCaption);
         RzComboBox3 = calc::makeRoundingList(this, QStringLiteral("RzComboBox3"));
         RzComboBox3->setGeometry(QRect(layout.roundingList, QSize(kRoundingListWidth, kFieldHeight)));
-        m_roundingList = RzComboBox3;
         Label7 = line("Label7", QStringLiteral("нулей после запятой"), layout.roundingTail);
     }
-    Button1 = addComputeButton("Button1", QStringLiteral("Перевести"), QRect(layout.button, QSize(75, 25)));
+    Button1 = addButton("Button1", QStringLiteral("Перевести"), QRect(layout.button, QSize(75, 25)));
+    m_enterItem = addEnterItem(Button1, layout.enterItem);
     addAnswerLabel(QStringLiteral("Ответ"), QRect(layout.answer, QSize(clientSize.width() - layout.answer.x(), 20)),
                    16);
     Edit1->setFocus();  // typing starts in the value field
@@ -55,11 +54,7 @@ void ConversionScreen::Button1Click()
 {
     const Request request{Edit1->text(), RzComboBox1->currentText(), RzComboBox2->currentText(),
                           RzComboBox3 ? RzComboBox3->currentText() : Label5->text()};
-    const Outcome outcome = click(m_quantity, request, calc::decimalSeparator());
-    for (const QString &message : outcome.messages)
-        calc::showMessage(message);
-    if (outcome.answer)
-        Label4->setCaption(*outcome.answer);
+    showOutcome(click(m_quantity, request, separator()));
 }
 
 }  // namespace convert

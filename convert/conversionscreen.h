@@ -4,7 +4,7 @@
 // controls' texts to the conversion engine with the screen's record.
 #pragma once
 
-#include "calcscreen.h"
+#include "screen.h"
 #include "conversion.h"
 
 class QPushButton;
@@ -24,12 +24,15 @@ struct Layout {
     QPoint roundingTail{263, 152};
     QPoint button{136, 184};
     QPoint answer{16, 216};
+    // The hidden Enter item's name.
+    const char *enterItem = "jkujk1";
 };
 
-class ConversionScreen : public calc::CalcScreen
+class ConversionScreen : public calc::Screen
 {
     Q_OBJECT
 public:
+    calc::TImage *Image1 = background();
     QLabel *Label1 = nullptr;  // "Перевести"
     QLabel *Label2 = nullptr;  // the heading
     QLabel *Label3 = nullptr;  // "в"
@@ -50,7 +53,11 @@ public slots:
 protected:
     // A screen with a rounding list when the record's number format is
     // fixed, with the hidden digits label instead when it is general.
-    ConversionScreen(const Quantity &quantity, QSize clientSize, QPoint position, const Layout &layout = Layout());
+    ConversionScreen(const Quantity &quantity, QSize clientSize, QPoint position, const calc::Context &context,
+                     const Layout &layout = Layout());
+
+    // The hidden Enter item when the screen names it other than "jkujk1".
+    QAction *m_enterItem = nullptr;
 
 private:
     const Quantity &m_quantity;

@@ -5,8 +5,7 @@
 #include "Unit5.h"
 #include "Unit6.h"
 #include "appearance.h"
-#include "messages.h"
-#include "screentesting.h"
+#include "support.h"
 
 #include <QAction>
 #include <QLineEdit>
@@ -57,33 +56,26 @@ private:
     QComboBox *modeList(QWidget *screen) const;
     void fill(QWidget *screen, const QString &mode, const QStringList &inputs, const QString &rounding);
 
-    std::vector<QWidget *> m_screens;
-    QStringList m_messages;
+    support::RecordingContext m_context;
+    support::ScreenSet m_screens;
+    QStringList &m_messages = m_context.recorded;
 };
 
 void TestAreaScreens::initTestCase()
 {
-    calc::setDecimalSeparator(u',');
-    calc::setMessageSink([this](const QString &text) { m_messages << text; });
-    Form2 = new TForm2;
-    Form3 = new TForm3;
-    Form4 = new TForm4;
-    Form5 = new TForm5;
-    Form6 = new TForm6;
-    m_screens = {Form2, Form3, Form4, Form5, Form6};
+    Form2 = m_screens.add(new TForm2(m_context));
+    Form3 = m_screens.add(new TForm3(m_context));
+    Form4 = m_screens.add(new TForm4(m_context));
+    Form5 = m_screens.add(new TForm5(m_context));
+    Form6 = m_screens.add(new TForm6(m_context));
 }
 
-void TestAreaScreens::cleanupTestCase()
-{
-    for (QWidget *w : m_screens)
-        delete w;
-    calc::setMessageSink({});
-}
+void TestAreaScreens::cleanupTestCase() {}
 
 void TestAreaScreens::init()
 {
     m_messages.clear();
-    for (QWidget *w : m_screens) {
+    for (QWidget *w : m_screens.all()) {
         for (QLineEdit *edit : w->findChildren<QLineEdit *>(QRegularExpression(QStringLiteral("^Edit\\d$"))))
             edit->clear();
         if (QComboBox *list = modeList(w))
@@ -94,13 +86,7 @@ void TestAreaScreens::init()
     QCoreApplication::processEvents();
 }
 
-QWidget *TestAreaScreens::screen(const QString &name) const
-{
-    for (QWidget *w : m_screens)
-        if (w->objectName() == name)
-            return w;
-    return nullptr;
-}
+QWidget *TestAreaScreens::screen(const QString &name) const { return m_screens.byName(name); }
 
 QComboBox *TestAreaScreens::modeList(QWidget *screen) const
 {
@@ -118,13 +104,10 @@ void TestAreaScreens::fill(QWidget *w, const QString &mode, const QStringList &i
         QVERIFY2(index >= 0, qPrintable(mode));
         list->setCurrentIndex(index);
     }
-    for (const QString &input : inputs) {
-        const QString name = input.section(u'=', 0, 0);
-        auto *edit = w->findChild<QLineEdit *>(name);
-        QVERIFY2(edit, qPrintable(name));
-        edit->setText(input.section(u'=', 1));
-    }
-    w->findChild<QComboBox *>(QStringLiteral("RzComboBox2"))->setEditText(rounding);
+    // Typed key by key, as the user does.
+    for (const QString &input : inputs)
+        support::typeInto(w, input.section(u'=', 0, 0), input.section(u'=', 1));
+    support::typeInto(w, QStringLiteral("RzComboBox2"), rounding);
 }
 
 void TestAreaScreens::compute_data()
@@ -400,19 +383,19 @@ void TestAreaScreens::enterFromEveryControl()
 
     QWidget *w = this->screen(screen);
     fill(w, QString(), inputs, QStringLiteral("0"));
-    QVERIFY(showActive(w));
+    QVERIFY(support::showActive(w));
     auto *target = w->findChild<QWidget *>(control);
     target->setFocus();
     QTRY_VERIFY(target->hasFocus() || target->isAncestorOf(QApplication::focusWidget()));
     QTest::keyClick(QApplication::focusWidget(), Qt::Key(key));
     QCOMPARE(w->findChild<QLabel *>(QStringLiteral("Label4"))->text(), answer);
     QVERIFY(m_messages.isEmpty());
-    hideScreen(w);
+    support::hideScreen(w);
 }
 
 void TestAreaScreens::roundingListKeepsTypedTextOut()
 {
-    QVERIFY(showActive(Form2));
+    QVERIFY(support::showActive(Form2));
     Form2->Edit1->setText(QStringLiteral("2"));
     QComboBox *rounding = Form2->RzComboBox2;
     QCOMPARE(rounding->count(), 11);
@@ -425,7 +408,7 @@ void TestAreaScreens::roundingListKeepsTypedTextOut()
     QCOMPARE(Form2->Label4->text(), QStringLiteral("Ответ: 4,0"));
     QCOMPARE(rounding->count(), 11);
     QCOMPARE(rounding->currentText(), QStringLiteral("1"));
-    hideScreen(Form2);
+    support::hideScreen(Form2);
 }
 
 void TestAreaScreens::answerHint()

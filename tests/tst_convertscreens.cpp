@@ -7,8 +7,7 @@
 #include "Unit8.h"
 #include "Unit9.h"
 #include "appearance.h"
-#include "messages.h"
-#include "screentesting.h"
+#include "support.h"
 
 #include <QAction>
 #include <QLineEdit>
@@ -50,33 +49,26 @@ private:
     static QComboBox *list(QWidget *screen, const char *name) { return screen->findChild<QComboBox *>(name); }
     static QString answer(QWidget *screen) { return screen->findChild<QLabel *>(QStringLiteral("Label4"))->text(); }
 
-    std::vector<QWidget *> m_screens;
-    QStringList m_messages;
+    support::RecordingContext m_context;
+    support::ScreenSet m_screens;
+    QStringList &m_messages = m_context.recorded;
 };
 
 void TestConvertScreens::initTestCase()
 {
-    calc::setDecimalSeparator(u',');
-    calc::setMessageSink([this](const QString &text) { m_messages << text; });
-    Form7 = new TForm7;
-    Form8 = new TForm8;
-    Form9 = new TForm9;
-    Form18 = new TForm18;
-    Form20 = new TForm20;
-    m_screens = {Form7, Form8, Form9, Form18, Form20};
+    Form7 = m_screens.add(new TForm7(m_context));
+    Form8 = m_screens.add(new TForm8(m_context));
+    Form9 = m_screens.add(new TForm9(m_context));
+    Form18 = m_screens.add(new TForm18(m_context));
+    Form20 = m_screens.add(new TForm20(m_context));
 }
 
-void TestConvertScreens::cleanupTestCase()
-{
-    for (QWidget *w : m_screens)
-        delete w;
-    calc::setMessageSink({});
-}
+void TestConvertScreens::cleanupTestCase() {}
 
 void TestConvertScreens::init()
 {
     m_messages.clear();
-    for (QWidget *w : m_screens) {
+    for (QWidget *w : m_screens.all()) {
         w->findChild<QLineEdit *>(QStringLiteral("Edit1"))->clear();
         list(w, "RzComboBox1")->setCurrentIndex(0);
         list(w, "RzComboBox2")->setCurrentIndex(0);
@@ -86,26 +78,17 @@ void TestConvertScreens::init()
     }
 }
 
-QWidget *TestConvertScreens::screen(const QString &name) const
-{
-    for (QWidget *w : m_screens)
-        if (w->objectName() == name)
-            return w;
-    return nullptr;
-}
+QWidget *TestConvertScreens::screen(const QString &name) const { return m_screens.byName(name); }
 
 void TestConvertScreens::fill(QWidget *w, const QString &value, const QString &from, const QString &to,
                               const QString &rounding)
 {
-    w->findChild<QLineEdit *>(QStringLiteral("Edit1"))->setText(value);
-    for (const auto &[name, unit] : {std::pair{"RzComboBox1", from}, std::pair{"RzComboBox2", to}}) {
-        QComboBox *units = list(w, name);
-        const int index = units->findText(unit);
-        QVERIFY2(index >= 0, qPrintable(unit));
-        units->setCurrentIndex(index);
-    }
-    if (QComboBox *digits = list(w, "RzComboBox3"))
-        digits->setEditText(rounding);
+    // Typed key by key, as the user does.
+    support::typeInto(w, QStringLiteral("Edit1"), value);
+    for (const auto &[name, unit] : {std::pair{"RzComboBox1", from}, std::pair{"RzComboBox2", to}})
+        QVERIFY2(support::choose(list(w, name), unit), qPrintable(unit));
+    if (list(w, "RzComboBox3"))
+        support::typeInto(w, QStringLiteral("RzComboBox3"), rounding);
 }
 
 void TestConvertScreens::screenLook_data()
@@ -181,14 +164,14 @@ void TestConvertScreens::screenLook()
     auto *answer = w->findChild<calc::TAnswerLabel *>(QStringLiteral("Label4"));
     QCOMPARE(answer->font().pixelSize(), 16);
 
-    QVERIFY(showActive(w));
+    QVERIFY(support::showActive(w));
     QTRY_COMPARE(QApplication::focusWidget(), w->findChild<QLineEdit *>(QStringLiteral("Edit1")));
     for (QWidget *child : w->findChildren<QWidget *>(Qt::FindDirectChildrenOnly)) {
         if (child->isHidden() || child->objectName() == u"Image1" || child->objectName().isEmpty())
             continue;
         QVERIFY2(w->rect().contains(child->geometry()), qPrintable(child->objectName()));
     }
-    hideScreen(w);
+    support::hideScreen(w);
 }
 
 void TestConvertScreens::byButton_data()
@@ -222,7 +205,7 @@ void TestConvertScreens::byButton()
 
     QWidget *w = this->screen(screen);
     fill(w, value, from, to, rounding);
-    QVERIFY(showActive(w));
+    QVERIFY(support::showActive(w));
     QTest::mouseClick(w->findChild<QPushButton *>(QStringLiteral("Button1")), Qt::LeftButton);
     QCOMPARE(this->answer(w), answer);
     QVERIFY(m_messages.isEmpty());
@@ -233,7 +216,7 @@ void TestConvertScreens::byButton()
                      Qt::NoButton, Qt::NoModifier);
     QCoreApplication::sendEvent(label, &move);
     QCOMPARE(label->toolTip(), answer);
-    hideScreen(w);
+    support::hideScreen(w);
 }
 
 void TestConvertScreens::byEnter_data()
@@ -272,14 +255,14 @@ void TestConvertScreens::byEnter()
 
     QWidget *w = this->screen(screen);
     fill(w, value, from, to, rounding);
-    QVERIFY(showActive(w));
+    QVERIFY(support::showActive(w));
     auto *target = w->findChild<QWidget *>(control);
     target->setFocus();
     QTRY_VERIFY(target->hasFocus() || target->isAncestorOf(QApplication::focusWidget()));
     QTest::keyClick(QApplication::focusWidget(), Qt::Key_Return);
     QCOMPARE(this->answer(w), answer);
     QVERIFY(m_messages.isEmpty());
-    hideScreen(w);
+    support::hideScreen(w);
 }
 
 void TestConvertScreens::badInput_data()

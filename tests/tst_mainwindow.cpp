@@ -16,9 +16,8 @@
 #include "Unit49.h"
 #include "Unit50.h"
 #include "Unit51.h"
-#include "messages.h"
 #include "screens.h"
-#include "screentesting.h"
+#include "support.h"
 
 #include <QLineEdit>
 #include <QPushButton>
@@ -80,16 +79,17 @@ private slots:
 
 private:
     QTemporaryDir m_settings;
+    support::RecordingContext m_context;
 };
 
 void TestMainWindow::initTestCase()
 {
-    calc::setMessageSink([](const QString &text) { QFAIL(qPrintable(text)); });
+    m_context.messages = [](const QString &text) { QFAIL(qPrintable(text)); };
     // An empty store: every window starts in its designed state.
     QVERIFY(m_settings.isValid());
-    TForm1::setSettingsFile(m_settings.filePath(QStringLiteral("kalkort.conf")));
-    TForm1::setWelcomePresenter([] {});
-    createScreens();
+    m_context.settingsFile = m_settings.filePath(QStringLiteral("kalkort.conf"));
+    m_context.presentWelcome = [] {};
+    createScreens(m_context);
 }
 
 void TestMainWindow::cleanupTestCase() { destroyScreens(); }
@@ -260,7 +260,7 @@ void TestMainWindow::items()
 
 void TestMainWindow::itemOpensScreenAndBringsItToFront()
 {
-    QVERIFY(showActive(Form1));
+    QVERIFY(support::showActive(Form1));
     TRzGroupItem *triangle = Form1->item(Form1->RzGroup1, 0);
     TRzGroupItem *rectangle = Form1->item(Form1->RzGroup1, 1);
     QCOMPARE(triangle->text(), QStringLiteral("Треугольник"));
@@ -285,8 +285,8 @@ void TestMainWindow::itemOpensScreenAndBringsItToFront()
     QTest::mouseClick(triangle, Qt::LeftButton);
     QVERIFY(Form5->isVisible());
     QCOMPARE(Form5->Edit1->text(), QStringLiteral("12"));
-    hideScreen(Form5);
-    hideScreen(Form3);
+    support::hideScreen(Form5);
+    support::hideScreen(Form3);
 }
 
 void TestMainWindow::conversionItems_data()
@@ -311,17 +311,17 @@ void TestMainWindow::conversionItems()
     const std::map<QString, QWidget *> screens = {
         {"Form7", Form7}, {"Form8", Form8}, {"Form9", Form9}, {"Form18", Form18}, {"Form20", Form20}};
     QWidget *w = screens.at(screen);
-    QVERIFY(showActive(Form1));
+    QVERIFY(support::showActive(Form1));
     QTest::mouseClick(Form1->item(Form1->RzGroup2, item), Qt::LeftButton);
     QVERIFY(QTest::qWaitForWindowActive(w));
     QCOMPARE(w->windowTitle(), caption);
-    hideScreen(w);
+    support::hideScreen(w);
 }
 
 void TestMainWindow::keyboardOpensGroupsAndItems()
 {
-    TForm1 form;
-    QVERIFY(showActive(&form));
+    TForm1 &form = *Form1;
+    QVERIFY(support::showActive(&form));
     TRzGroupCaption *caption = form.RzGroup4->captionBar();
     caption->setFocus();
     QTRY_VERIFY(caption->hasFocus());
@@ -343,8 +343,9 @@ void TestMainWindow::keyboardOpensGroupsAndItems()
     QTRY_COMPARE(QApplication::focusWidget(), square);
     QTest::keyClick(square, Qt::Key_Space);
     QVERIFY(Form2->isVisible());
-    hideScreen(Form2);
-    hideScreen(&form);
+    support::hideScreen(Form2);
+    form.RzGroup2->setOpened(true);
+    support::hideScreen(&form);
 }
 
 void TestMainWindow::solidItems_data()
@@ -404,7 +405,7 @@ void TestMainWindow::solidItemHidesTheOtherSolids()
     // Opening the open screen again keeps it.
     QTest::mouseClick(Form1->item(Form1->RzGroup6, 1), Qt::LeftButton);
     QVERIFY(Form45->isVisible());
-    hideScreen(Form45);
+    support::hideScreen(Form45);
 }
 
 void TestMainWindow::exitClosesLikeTheTitleBar()
@@ -412,7 +413,7 @@ void TestMainWindow::exitClosesLikeTheTitleBar()
     TForm1 form;
     CloseCounter counter;
     form.installEventFilter(&counter);
-    QVERIFY(showActive(&form));
+    QVERIFY(support::showActive(&form));
     form.RzGroup3->setOpened(true);
     TRzGroupItem *exit = form.item(form.RzGroup3, 2);
     QCOMPARE(exit->text(), QStringLiteral("Выход"));

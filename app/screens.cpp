@@ -10,10 +10,18 @@
 #include "Unit8.h"
 #include "Unit9.h"
 #include "Unit10.h"
+#include "Unit12.h"
 #include "Unit18.h"
 #include "Unit20.h"
 #include "Unit24.h"
 #include "Unit25.h"
+#include "Unit32.h"
+#include "Unit33.h"
+#include "Unit34.h"
+#include "Unit35.h"
+#include "Unit36.h"
+#include "Unit38.h"
+#include "Unit39.h"
 #include "Unit45.h"
 #include "Unit46.h"
 #include "Unit47.h"
@@ -21,6 +29,8 @@
 #include "Unit49.h"
 #include "Unit50.h"
 #include "Unit51.h"
+#include "Unit53.h"
+#include "calculator.h"
 #include "settingsbinding.h"
 
 #include <QDialog>
@@ -68,10 +78,18 @@ const std::vector<Row> &table()
         row(Form8, "RzGroup2Items1", Show),
         row(Form9, "RzGroup2Items2", Show),
         row(Form10, "RzGroup3Items1", Modal),
+        row(Form12, "RzGroup5Items0", Show),
         row(Form18, "RzGroup2Items3", Show),
         row(Form20, "RzGroup2Items4", Show),
         row(Form24, "RzGroup3Items0", Show),
         row(Form25),
+        row(Form32, "RzGroup5Items1", Show),
+        row(Form33, "RzGroup5Items2", Show),
+        row(Form34, "RzGroup5Items3", Show),
+        row(Form35, "RzGroup5Items4", Show),
+        row(Form36, "RzGroup5Items5", Show),
+        row(Form38, "RzGroup5Items6", Show),
+        row(Form39, "RzGroup5Items7", Show),
         row(Form45, "RzGroup6Items1", Solid),
         row(Form46, "RzGroup6Items0", Solid),
         row(Form47, "RzGroup6Items2", Solid),
@@ -79,13 +97,18 @@ const std::vector<Row> &table()
         row(Form49, "RzGroup6Items4", Solid),
         row(Form50, "RzGroup6Items5", Solid),
         row(Form51, "RzGroup6Items6", Solid),
+        row(Form53, "RzGroup5Items9", Show),
     };
     return rows;
 }
 
 const std::vector<ItemAction> &itemActions()
 {
-    static const std::vector<ItemAction> actions = {};
+    static const std::vector<ItemAction> actions = {
+        // "Калькулятор Windows": the desktop's calculator; silently nothing
+        // when there is none.
+        {"RzGroup5Items8", [](const calc::Context &) { reference::startCalculator(); }},
+    };
     return actions;
 }
 

@@ -45,7 +45,8 @@ struct Fixture {
 class ScopedEnv
 {
 public:
-    ScopedEnv(const char *name, const QString &value) : name_(name), old_(qgetenv(name)), had_(qEnvironmentVariableIsSet(name))
+    ScopedEnv(const char *name, const QString &value)
+        : name_(name), old_(qgetenv(name)), had_(qEnvironmentVariableIsSet(name))
     {
         qputenv(name, value.toLocal8Bit());
     }

@@ -594,7 +594,8 @@ void TestReference::hostileFiles_data()
     // A table cell padded by 10^8 pixels never finishes its layout.
     QTest::newRow("a huge cell padding") << QByteArray("<table cellpadding=100000000><tr><td>x</td></tr></table>")
                                          << u"число больше 1000000"_s;
-    QTest::newRow("a huge padding as an exponent") << QByteArray("<table><tr><td style='padding:1e8px'>x</td></tr></table>")
+    QTest::newRow("a huge padding as an exponent")
+        << QByteArray("<table><tr><td style='padding:1e8px'>x</td></tr></table>")
                                                    << u"число больше 1000000"_s;
     QTest::newRow("a million is allowed") << QByteArray("<p>1000000</p>") << QString();
     QTest::newRow("ten levels are allowed") << QByteArray("<span>").repeated(reference::kMaxNesting) << QString();

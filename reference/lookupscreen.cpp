@@ -1,6 +1,8 @@
 #include "lookupscreen.h"
 
 #include <QAbstractItemView>
+#include <QStyle>
+#include <QStyleOptionComboBox>
 #include <QWindow>
 
 namespace reference {
@@ -21,6 +23,22 @@ void paint(QWidget *widget, const QColor &color)
 
 }  // namespace
 
+int widestItem(const QComboBox *list)
+{
+    int widest = 0;
+    for (int k = 0; k < list->count(); ++k)
+        widest = std::max(widest, list->fontMetrics().horizontalAdvance(list->itemText(k)));
+    return widest;
+}
+
+int textWidth(const QComboBox *list)
+{
+    QStyleOptionComboBox option;
+    option.initFrom(list);
+    option.rect = QRect(QPoint(0, 0), list->size());
+    return list->style()->subControlRect(QStyle::CC_ComboBox, &option, QStyle::SC_ComboBoxEditField, list).width();
+}
+
 LookupScreen::LookupScreen(const FactTable &table, const LookupLayout &layout, const calc::Context &context)
     : Screen({table.caption, layout.clientSize, layout.position, QStringLiteral("Image1"), layout.resizable},
              context),
@@ -33,8 +51,13 @@ LookupScreen::LookupScreen(const FactTable &table, const LookupLayout &layout, c
         caption->setFont(calc::arial(13, true));
 
     m_list = addModeList(layout.listName, items(table), layout.list);
-    m_list->setFont(calc::arial(13, true));
     paint(m_list, kNavy);
+    // Arial of 10 points, smaller where the longest item would be cut.
+    for (int pixels = 13; pixels >= 10; --pixels) {
+        m_list->setFont(calc::arial(pixels, true));
+        if (widestItem(m_list) <= textWidth(m_list))
+            break;
+    }
     // The popup is as wide as the longest item, even where the list is not.
     m_list->view()->setMinimumWidth(m_list->view()->sizeHintForColumn(0) + 24);
 
@@ -45,7 +68,7 @@ LookupScreen::LookupScreen(const FactTable &table, const LookupLayout &layout, c
             QLabel *caption = addLabel(rowCaptionNames[k], table.rowCaptions.value(qsizetype(k)), value.caption);
             caption->setFont(calc::arial(13, true));
         }
-        QLabel *label = addLabel(value.name, QStringLiteral("45"), value.geometry);
+        QLabel *label = addLabel(value.name, QString(), value.geometry);
         label->setFont(calc::arial(value.pixelHeight, true));
         paint(label, kBlue);
         m_values.push_back(label);

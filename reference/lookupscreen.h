@@ -35,6 +35,10 @@ struct LookupLayout {
 LookupLayout singleValue(QSize clientSize, QPoint position, const char *listName, const char *valueName,
                          bool resizable = false);
 
+// The width of a list's longest item, and the width its box shows text in.
+int widestItem(const QComboBox *list);
+int textWidth(const QComboBox *list);
+
 class LookupScreen : public calc::Screen
 {
     Q_OBJECT

@@ -163,6 +163,9 @@ void TestReferenceScreens::lookupLook()
     QCOMPARE(box->count(), qsizetype(form->table().facts.size()));
     QVERIFY(box->font().bold());
     QCOMPARE(box->palette().color(QPalette::ButtonText), QColor(0, 0, 128));
+    // Every item shows whole in the closed list.
+    QVERIFY2(reference::widestItem(box) <= reference::textWidth(box),
+             qPrintable(u"%1 > %2"_s.arg(reference::widestItem(box)).arg(reference::textWidth(box))));
     auto *label = support::control<QLabel>(form, value);
     QVERIFY(label);
     QCOMPARE(label->text(), first);

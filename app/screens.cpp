@@ -11,10 +11,20 @@
 #include "Unit9.h"
 #include "Unit10.h"
 #include "Unit12.h"
+#include "Unit14.h"
+#include "Unit16.h"
+#include "Unit17.h"
 #include "Unit18.h"
+#include "Unit19.h"
 #include "Unit20.h"
+#include "Unit21.h"
+#include "Unit22.h"
+#include "Unit23.h"
 #include "Unit24.h"
 #include "Unit25.h"
+#include "Unit28.h"
+#include "Unit29.h"
+#include "Unit30.h"
 #include "Unit32.h"
 #include "Unit33.h"
 #include "Unit34.h"
@@ -22,6 +32,11 @@
 #include "Unit36.h"
 #include "Unit38.h"
 #include "Unit39.h"
+#include "Unit40.h"
+#include "Unit41.h"
+#include "Unit42.h"
+#include "Unit43.h"
+#include "Unit44.h"
 #include "Unit45.h"
 #include "Unit46.h"
 #include "Unit47.h"
@@ -79,10 +94,20 @@ const std::vector<Row> &table()
         row(Form9, "RzGroup2Items2", Show),
         row(Form10, "RzGroup3Items1", Modal),
         row(Form12, "RzGroup5Items0", Show),
+        row(Form14, "RzGroup1Items5", Show),
+        row(Form16, "RzGroup1Items7", Show),
+        row(Form17, "RzGroup1Items8", Show),
         row(Form18, "RzGroup2Items3", Show),
+        row(Form19, "RzGroup1Items9", Show),
         row(Form20, "RzGroup2Items4", Show),
+        row(Form21, "RzGroup2Items5", Show),
+        row(Form22, "RzGroup2Items6", Show),
+        row(Form23, "RzGroup2Items7", Show),
         row(Form24, "RzGroup3Items0", Show),
         row(Form25),
+        row(Form28, "RzGroup2Items8", Show),
+        row(Form29, "RzGroup2Items9", Show),
+        row(Form30, "RzGroup2Items10", Show),
         row(Form32, "RzGroup5Items1", Show),
         row(Form33, "RzGroup5Items2", Show),
         row(Form34, "RzGroup5Items3", Show),
@@ -90,6 +115,11 @@ const std::vector<Row> &table()
         row(Form36, "RzGroup5Items5", Show),
         row(Form38, "RzGroup5Items6", Show),
         row(Form39, "RzGroup5Items7", Show),
+        row(Form40, "RzGroup4Items2", Show),
+        row(Form41, "RzGroup2Items11", Show),
+        row(Form42, "RzGroup2Items12", Show),
+        row(Form43, "RzGroup4Items3", Show),
+        row(Form44, "RzGroup4Items4", Show),
         row(Form45, "RzGroup6Items1", Solid),
         row(Form46, "RzGroup6Items0", Solid),
         row(Form47, "RzGroup6Items2", Solid),

@@ -25,7 +25,9 @@ AreaScreen::AreaScreen(const Figure &figure, const calc::Context &context, Drawi
     const int fieldX = width - figure.fieldWidth - figure.fieldMargin;
     const auto addCaptions = [&](const Row &row) {
         for (const Caption &caption : row.captions) {
-            const int height = kLineHeight * caption.lines;
+            // A line of the screen's font is 14 pixels high; a larger font takes more.
+            const int lineHeight = caption.pixelHeight ? std::max(kLineHeight, caption.pixelHeight + 4) : kLineHeight;
+            const int height = lineHeight * caption.lines;
             QLabel *label = addLabel(caption.name, caption.text,
                                      QRect(16, row.y + 10 - height / 2, caption.lines > 1 ? 112 : fieldX - 24, height));
             if (caption.pixelHeight)
@@ -103,7 +105,7 @@ void AreaScreen::showEvent(QShowEvent *event)
 {
     // The drawing is made when the screen is first shown, not at start-up.
     if (Image2 && m_drawing && Image2->picture().isNull())
-        Image2->setPicture(m_drawing());
+        Image2->setPicture(m_drawing(devicePixelRatioF()));
     Screen::showEvent(event);
 }
 

@@ -33,8 +33,8 @@ public slots:
     void Button2Click();
 
 protected:
-    // `drawing` draws the figure when the screen is first shown.
-    using Drawing = QImage (*)();
+    // `drawing` draws the figure, at a device pixel ratio, when the screen is first shown.
+    using Drawing = QImage (*)(qreal devicePixelRatio);
     AreaScreen(const Figure &figure, const calc::Context &context, Drawing drawing = nullptr);
 
     // Shows exactly the captions and fields of the mode the list shows.

@@ -164,4 +164,117 @@ const Figure &circle()
     return figure;
 }
 
+// The figures with a drawing: the fields stand left of it.
+namespace {
+constexpr int kDrawingSize = 100;
+constexpr int kBesideDrawing = 16 + kDrawingSize + 16;
+QRect drawingAt(int clientWidth, int y) { return {clientWidth - 16 - kDrawingSize, y, kDrawingSize, kDrawingSize}; }
+}  // namespace
+
+const Figure &trapezoid()
+{
+    static const Figure figure{
+        .objectName = "Form14",
+        .caption = QStringLiteral("Трапеция"),
+        .clientSize = {421, 283},
+        .position = {650, 140},
+        .title = QStringLiteral("Площадь трапеции"),
+        .titlePixelHeight = 13,
+        .rows = {
+            {48, {{"Label5", QStringLiteral("a :"), 1, 19}}, "Edit1"},
+            {84, {{"Label2", QStringLiteral("b:")}}, "Edit2"},
+            {120, {{"Label3", QStringLiteral("h:")}}, "Edit3"},
+        },
+        .bottomY = 170,
+        .modes = {
+            {QString(), {"Edit1", "Edit2", "Edit3"}, InputKind::Real,
+             [](const V &v) { return area::trapezoid(v[0], v[1], v[2]); }, {}, kPlain},
+        },
+        .drawing = drawingAt(421, 40),
+        .fieldMargin = kBesideDrawing,
+    };
+    return figure;
+}
+
+const Figure &regularPolygon()
+{
+    static const Figure figure{
+        .objectName = "Form16",
+        .caption = QStringLiteral("Правильный многоугольник"),
+        .clientSize = {414, 263},
+        .position = {660, 150},
+        .title = QStringLiteral("Площадь правильного многоугольника"),
+        .titlePixelHeight = 13,
+        .modeRow = Row{40, {{"Label3", QStringLiteral("Найти площадь по:")}}, "RzComboBox3"},
+        .rows = {
+            {72, {{"Label2", QStringLiteral("Число сторон:")}}, "Edit1"},
+            {102, {{"Label8", QStringLiteral("r:")}, {"Label5", QStringLiteral("R:")}}, "Edit2"},
+            {132, {{"Label9", QStringLiteral("s:")}}, "Edit3"},
+        },
+        .bottomY = 166,
+        .modes = {
+            {QStringLiteral("По 1-ой формуле"), {"Edit1", "Edit2", "Edit3"}, InputKind::Real,
+             [](const V &v) { return polygonByInradius(v[0], v[1], v[2]); }, {"Label8"}, kPlain},
+            {QStringLiteral("По 2-ой формуле"), {"Edit1", "Edit2", "Edit3"}, InputKind::Real,
+             [](const V &v) { return polygonByCircumradius(v[0], v[1], v[2]); }, {"Label5"}, kPlain},
+        },
+        .drawing = drawingAt(414, 40),
+        .fieldWidth = 150,
+        .fieldMargin = kBesideDrawing,
+    };
+    return figure;
+}
+
+const Figure &ellipse()
+{
+    static const Figure figure{
+        .objectName = "Form17",
+        .caption = QStringLiteral("Эллипс"),
+        .clientSize = {391, 240},
+        .position = {670, 160},
+        .title = QStringLiteral("Площадь эллипса"),
+        .titlePixelHeight = 13,
+        .rows = {
+            {52, {{"Label2", QStringLiteral("a:")}}, "Edit1"},
+            {88, {{"Label8", QStringLiteral("b:")}}, "Edit2"},
+        },
+        .bottomY = 136,
+        .modes = {
+            {QString(), {"Edit1", "Edit2"}, InputKind::Real, [](const V &v) { return area::ellipse(v[0], v[1]); }, {},
+             kPlain},
+        },
+        .drawing = drawingAt(391, 34),
+        .fieldMargin = kBesideDrawing,
+    };
+    return figure;
+}
+
+const Figure &semicircle()
+{
+    static const Figure figure{
+        .objectName = "Form19",
+        .caption = QStringLiteral("Полукруг"),
+        .clientSize = {412, 234},
+        .position = {690, 180},
+        .title = QStringLiteral("Площадь полукруга"),
+        .titlePixelHeight = 11,
+        .modeRow = Row{40, {{"Label3", QStringLiteral("Найти площадь:")}}, "RzComboBox3"},
+        .rows = {
+            {76, {{"Label8", QStringLiteral("Размер радиуса:")}, {"Label2", QStringLiteral("Размер диаметра:")}}, "Edit2"},
+        },
+        .bottomY = 112,
+        .modes = {
+            {QStringLiteral("По радиусу"), {"Edit2"}, InputKind::Real,
+             [](const V &v) { return semicircleByRadius(v[0]); }, {"Label8"}, kBilingualTexts},
+            {QStringLiteral("По диаметру"), {"Edit2"}, InputKind::Whole,
+             [](const V &v) { return semicircleByDiameter(v[0]); }, {"Label2"}, kBilingualTexts},
+        },
+        .startMode = 1,
+        .drawing = drawingAt(412, 30),
+        .fieldWidth = 150,
+        .fieldMargin = kBesideDrawing,
+    };
+    return figure;
+}
+
 }  // namespace area

@@ -82,5 +82,9 @@ const Figure &rectangle();
 const Figure &parallelogram();
 const Figure &triangle();
 const Figure &circle();
+const Figure &trapezoid();
+const Figure &regularPolygon();
+const Figure &ellipse();
+const Figure &semicircle();
 
 }  // namespace area

@@ -106,9 +106,16 @@ void TAnswerLabel::setCaption(const QString &text)
 
 void TAnswerLabel::Label4MouseMove() { setToolTip(text()); }
 
+void TAnswerLabel::setHint(bool on)
+{
+    m_hint = on;
+    setMouseTracking(on);
+}
+
 void TAnswerLabel::mouseMoveEvent(QMouseEvent *event)
 {
-    Label4MouseMove();
+    if (m_hint)
+        Label4MouseMove();
     QLabel::mouseMoveEvent(event);
 }
 

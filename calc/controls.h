@@ -48,6 +48,9 @@ class TAnswerLabel : public QLabel
 public:
     explicit TAnswerLabel(const QString &text, QWidget *parent = nullptr);
     void setCaption(const QString &text);
+    // Whether hovering copies the line into the tooltip (on unless a screen
+    // has no answer hint).
+    void setHint(bool on);
 
 public slots:
     void Label4MouseMove();
@@ -57,6 +60,9 @@ signals:
 
 protected:
     void mouseMoveEvent(QMouseEvent *event) override;
+
+private:
+    bool m_hint = true;
 };
 
 // The "NAN" watch of an answer line: when the line reads "Ответ: NAN", it

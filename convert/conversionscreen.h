@@ -4,14 +4,21 @@
 // controls' texts to the conversion engine with the screen's record.
 #pragma once
 
-#include "screen.h"
 #include "conversion.h"
+#include "screen.h"
+
+#include <vector>
 
 class QPushButton;
 
 namespace convert {
 
-// Top-left corners of a conversion screen's controls in client pixels.
+// The controls of a conversion screen that take the keyboard focus.
+enum class Control { Value, FromList, ToList, Rounding, Button };
+
+// Where a conversion screen's controls stand (top-left corners in client
+// pixels), how wide its unit lists are, and the order the Tab key visits its
+// controls in.
 struct Layout {
     QPoint heading{128, 16};
     QPoint valueCaption{8, 64};
@@ -24,9 +31,23 @@ struct Layout {
     QPoint roundingTail{263, 152};
     QPoint button{136, 184};
     QPoint answer{16, 216};
+    int fromListWidth = 129;
+    int toListWidth = 129;
+    // The controls in Tab order; the first has the focus when the screen
+    // first opens. Empty: the order they are made in (value, lists, rounding
+    // list, button), the value field first.
+    std::vector<Control> tabOrder;
     // The hidden Enter item's name.
     const char *enterItem = "jkujk1";
 };
+
+// The Tab orders the screens use: from the value field through the button
+// to the lists backwards, or from the rounding list through the lists
+// backwards to the value field and the button.
+inline const std::vector<Control> kValueFirst = {Control::Value, Control::Button, Control::Rounding, Control::ToList,
+                                                 Control::FromList};
+inline const std::vector<Control> kRoundingFirst = {Control::Rounding, Control::ToList, Control::FromList,
+                                                    Control::Value, Control::Button};
 
 class ConversionScreen : public calc::Screen
 {
@@ -46,6 +67,7 @@ public:
     QPushButton *Button1 = nullptr;
 
     const Quantity &quantity() const { return m_quantity; }
+    QWidget *control(Control control) const;
 
 public slots:
     void Button1Click();

@@ -112,6 +112,14 @@ void TestAreas::figures_data()
     QTest::newRow("parallelogram") << "parallelogram" << "" << QStringList{"5", "2,2"} << "Ответ: 11,000";
     QTest::newRow("circle radius") << "circle" << "По радиусу" << QStringList{"2"} << "Ответ: 12,566";
     QTest::newRow("circle diameter") << "circle" << "По диаметру" << QStringList{"2"} << "Ответ: 3,142";
+    QTest::newRow("trapezoid") << "trapezoid" << "" << QStringList{"3", "5", "2"} << "Ответ: 8,000";
+    QTest::newRow("polygon inradius") << "polygon" << "По 1-ой формуле" << QStringList{"6", "1", "2"}
+                                      << "Ответ: 6,000";
+    QTest::newRow("polygon circumradius") << "polygon" << "По 2-ой формуле" << QStringList{"4", "2", "2"}
+                                          << "Ответ: 6,928";
+    QTest::newRow("ellipse") << "ellipse" << "" << QStringList{"1", "2"} << "Ответ: 6,283";
+    QTest::newRow("semicircle radius") << "semicircle" << "По радиусу" << QStringList{"1"} << "Ответ: 1,571";
+    QTest::newRow("semicircle diameter") << "semicircle" << "По диаметру" << QStringList{"4"} << "Ответ: 6,283";
 }
 
 void TestAreas::figures()
@@ -123,7 +131,8 @@ void TestAreas::figures()
 
     const std::map<QString, const area::Figure *> figures = {
         {"triangle", &area::triangle()}, {"rectangle", &area::rectangle()}, {"square", &area::square()},
-        {"parallelogram", &area::parallelogram()}, {"circle", &area::circle()}};
+        {"parallelogram", &area::parallelogram()}, {"circle", &area::circle()}, {"trapezoid", &area::trapezoid()},
+        {"polygon", &area::regularPolygon()}, {"ellipse", &area::ellipse()}, {"semicircle", &area::semicircle()}};
     const area::Mode *chosen = area::modeFor(*figures.at(figure), mode);
     QVERIFY(chosen);
     QCOMPARE(int(chosen->inputs.size()), int(inputs.size()));

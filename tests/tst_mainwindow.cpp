@@ -4,19 +4,6 @@
 #include "Unit2.h"
 #include "Unit3.h"
 #include "Unit5.h"
-#include "Unit7.h"
-#include "Unit8.h"
-#include "Unit9.h"
-#include "Unit12.h"
-#include "Unit18.h"
-#include "Unit20.h"
-#include "Unit32.h"
-#include "Unit33.h"
-#include "Unit34.h"
-#include "Unit35.h"
-#include "Unit36.h"
-#include "Unit38.h"
-#include "Unit39.h"
 #include "Unit45.h"
 #include "Unit46.h"
 #include "Unit47.h"
@@ -24,7 +11,6 @@
 #include "Unit49.h"
 #include "Unit50.h"
 #include "Unit51.h"
-#include "Unit53.h"
 #include "screens.h"
 #include "support.h"
 
@@ -220,7 +206,8 @@ void TestMainWindow::items_data()
     QTest::newRow("Площадь") << "RzGroup1"
                              << QStringList{"Треугольник", "Прямоугольник", "Параллелограмм", "Круг", "Квадрат",
                                             "Трапеция", "Правильный многоугольник", "Эллипс", "Полукруг"}
-                             << QStringList{"Треугольник", "Прямоугольник", "Параллелограмм", "Круг", "Квадрат"};
+                             << QStringList{"Треугольник", "Прямоугольник", "Параллелограмм", "Круг", "Квадрат",
+                                            "Трапеция", "Правильный многоугольник", "Эллипс", "Полукруг"};
     QTest::newRow("Объём") << "RzGroup6"
                            << QStringList{"Конус", "Усечённый конус", "Цилиндр", "Сфера", "Пирамида",
                                           "Усечённая пирамида", "Призма"}
@@ -232,12 +219,15 @@ void TestMainWindow::items_data()
                                              "Меры площадей", "Меры объёма тел", "Меры объёма жидкостей",
                                              "Угловая мера", "Единицы энергии"}
                               << QStringList{"Меры массы", "Меры длины", "Температура", "Единицы информации",
-                                             "Скорость"};
+                                             "Скорость", "Давление", "Единицы сил", "Единицы мощности",
+                                             "Меры площадей", "Меры объёма тел", "Меры объёма жидкостей",
+                                             "Угловая мера", "Единицы энергии"};
     QTest::newRow("Решение задач") << "RzGroup4"
                                    << QStringList{"Квадратное уравнение", "Биквадратное уравнение",
                                                   "Система линейных уравнений", "Операции с дробями",
                                                   "Арифметическая прогрессия", "Геометрическая прогрессия"}
-                                   << QStringList{};
+                                   << QStringList{"Операции с дробями", "Арифметическая прогрессия",
+                                                  "Геометрическая прогрессия"};
     QTest::newRow("Разное") << "RzGroup5"
                             << QStringList{"Плотность веществ", "Скорость различных объектов", "Самые высокие горы",
                                            "Самые большие озёра", "Самые длинные реки",
@@ -317,6 +307,14 @@ void TestMainWindow::conversionItems_data()
     QTest::newRow("Температура") << 2 << "Form9" << "Температура";
     QTest::newRow("Единицы информации") << 3 << "Form18" << "Единицы информации";
     QTest::newRow("Скорость") << 4 << "Form20" << "Скорость";
+    QTest::newRow("Давление") << 5 << "Form21" << "Давление";
+    QTest::newRow("Единицы сил") << 6 << "Form22" << "Единицы сил";
+    QTest::newRow("Единицы мощности") << 7 << "Form23" << "Единицы мощности";
+    QTest::newRow("Меры площадей") << 8 << "Form28" << "Меры площади";
+    QTest::newRow("Меры объёма тел") << 9 << "Form29" << "Меры объёма тел";
+    QTest::newRow("Меры объёма жидкостей") << 10 << "Form30" << "Меры объёма жидкостей";
+    QTest::newRow("Угловая мера") << 11 << "Form41" << "Угловая мера";
+    QTest::newRow("Единицы энергии") << 12 << "Form42" << "Единицы энергии";
 }
 
 void TestMainWindow::conversionItems()
@@ -325,9 +323,12 @@ void TestMainWindow::conversionItems()
     QFETCH(QString, screen);
     QFETCH(QString, caption);
 
-    const std::map<QString, QWidget *> screens = {
-        {"Form7", Form7}, {"Form8", Form8}, {"Form9", Form9}, {"Form18", Form18}, {"Form20", Form20}};
-    QWidget *w = screens.at(screen);
+    QWidget *w = nullptr;
+    for (QWidget *top : QApplication::topLevelWidgets())
+        if (top->objectName() == screen)
+            w = top;
+    QVERIFY(w);
+    QVERIFY(!w->isVisible());
     QVERIFY(support::showActive(Form1));
     QTest::mouseClick(Form1->item(Form1->RzGroup2, item), Qt::LeftButton);
     QVERIFY(QTest::qWaitForWindowActive(w));
@@ -442,27 +443,32 @@ void TestMainWindow::exitClosesLikeTheTitleBar()
 void TestMainWindow::referenceItems_data()
 {
     QTest::addColumn<int>("item");
+    QTest::addColumn<QString>("screen");
     QTest::addColumn<QString>("caption");
 
-    QTest::newRow("Плотность веществ") << 0 << "Плотность веществ";
-    QTest::newRow("Скорость различных объектов") << 1 << "Скорость различных объектов";
-    QTest::newRow("Самые высокие горы") << 2 << "Самые высокие горы";
-    QTest::newRow("Самые большие озёра") << 3 << "Самые большие озёра";
-    QTest::newRow("Самые длинные реки") << 4 << "Самые длинные реки";
-    QTest::newRow("Краткая справка по планетам") << 5 << "Краткая справка по планетам";
-    QTest::newRow("Основные константы") << 6 << "Основные константы (постоянные) всего:64";
-    QTest::newRow("Десятичные приставки в СИ") << 7 << "Десятичные приставки в СИ";
-    QTest::newRow("Эталоны системы единиц СИ") << 9 << "Эталоны системы единиц СИ";
+    QTest::newRow("Плотность веществ") << 0 << "Form12" << "Плотность веществ";
+    QTest::newRow("Скорость различных объектов") << 1 << "Form32" << "Скорость различных объектов";
+    QTest::newRow("Самые высокие горы") << 2 << "Form33" << "Самые высокие горы";
+    QTest::newRow("Самые большие озёра") << 3 << "Form34" << "Самые большие озёра";
+    QTest::newRow("Самые длинные реки") << 4 << "Form35" << "Самые длинные реки";
+    QTest::newRow("Краткая справка по планетам") << 5 << "Form36" << "Краткая справка по планетам";
+    QTest::newRow("Основные константы") << 6 << "Form38" << "Основные константы (постоянные) всего:64";
+    QTest::newRow("Десятичные приставки в СИ") << 7 << "Form39" << "Десятичные приставки в СИ";
+    QTest::newRow("Эталоны системы единиц СИ") << 9 << "Form53" << "Эталоны системы единиц СИ";
 }
 
 void TestMainWindow::referenceItems()
 {
     QFETCH(int, item);
+    QFETCH(QString, screen);
     QFETCH(QString, caption);
 
-    const std::map<int, QWidget *> screens = {{0, Form12}, {1, Form32}, {2, Form33}, {3, Form34}, {4, Form35},
-                                              {5, Form36}, {6, Form38}, {7, Form39}, {9, Form53}};
-    QWidget *w = screens.at(item);
+    QWidget *w = nullptr;
+    for (QWidget *top : QApplication::topLevelWidgets())
+        if (top->objectName() == screen)
+            w = top;
+    QVERIFY(w);
+    QVERIFY(!w->isVisible());
     QVERIFY(support::showActive(Form1));
     Form1->RzGroup5->setOpened(true);
     QTest::mouseClick(Form1->item(Form1->RzGroup5, item), Qt::LeftButton);

@@ -10,7 +10,9 @@
 #include "Unit8.h"
 #include "Unit9.h"
 #include "Unit10.h"
+#include "Unit11.h"
 #include "Unit12.h"
+#include "Unit13.h"
 #include "Unit14.h"
 #include "Unit16.h"
 #include "Unit17.h"
@@ -44,6 +46,7 @@
 #include "Unit49.h"
 #include "Unit50.h"
 #include "Unit51.h"
+#include "Unit52.h"
 #include "Unit53.h"
 #include "calculator.h"
 #include "settingsbinding.h"
@@ -93,7 +96,9 @@ const std::vector<Row> &table()
         row(Form8, "RzGroup2Items1", Show),
         row(Form9, "RzGroup2Items2", Show),
         row(Form10, "RzGroup3Items1", Modal),
+        row(Form11, "RzGroup4Items0", Show),
         row(Form12, "RzGroup5Items0", Show),
+        row(Form13, "RzGroup4Items1", Show),
         row(Form14, "RzGroup1Items5", Show),
         row(Form16, "RzGroup1Items7", Show),
         row(Form17, "RzGroup1Items8", Show),
@@ -127,6 +132,7 @@ const std::vector<Row> &table()
         row(Form49, "RzGroup6Items4", Solid),
         row(Form50, "RzGroup6Items5", Solid),
         row(Form51, "RzGroup6Items6", Solid),
+        row(Form52, "RzGroup4Items5", Show),
         row(Form53, "RzGroup5Items9", Show),
     };
     return rows;

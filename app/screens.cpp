@@ -11,6 +11,7 @@
 #include "Unit9.h"
 #include "Unit10.h"
 #include "Unit11.h"
+#include "Unit12.h"
 #include "Unit13.h"
 #include "Unit14.h"
 #include "Unit16.h"
@@ -26,6 +27,13 @@
 #include "Unit28.h"
 #include "Unit29.h"
 #include "Unit30.h"
+#include "Unit32.h"
+#include "Unit33.h"
+#include "Unit34.h"
+#include "Unit35.h"
+#include "Unit36.h"
+#include "Unit38.h"
+#include "Unit39.h"
 #include "Unit40.h"
 #include "Unit41.h"
 #include "Unit42.h"
@@ -39,6 +47,8 @@
 #include "Unit50.h"
 #include "Unit51.h"
 #include "Unit52.h"
+#include "Unit53.h"
+#include "calculator.h"
 #include "settingsbinding.h"
 
 #include <QDialog>
@@ -87,6 +97,7 @@ const std::vector<Row> &table()
         row(Form9, "RzGroup2Items2", Show),
         row(Form10, "RzGroup3Items1", Modal),
         row(Form11, "RzGroup4Items0", Show),
+        row(Form12, "RzGroup5Items0", Show),
         row(Form13, "RzGroup4Items1", Show),
         row(Form14, "RzGroup1Items5", Show),
         row(Form16, "RzGroup1Items7", Show),
@@ -102,6 +113,13 @@ const std::vector<Row> &table()
         row(Form28, "RzGroup2Items8", Show),
         row(Form29, "RzGroup2Items9", Show),
         row(Form30, "RzGroup2Items10", Show),
+        row(Form32, "RzGroup5Items1", Show),
+        row(Form33, "RzGroup5Items2", Show),
+        row(Form34, "RzGroup5Items3", Show),
+        row(Form35, "RzGroup5Items4", Show),
+        row(Form36, "RzGroup5Items5", Show),
+        row(Form38, "RzGroup5Items6", Show),
+        row(Form39, "RzGroup5Items7", Show),
         row(Form40, "RzGroup4Items2", Show),
         row(Form41, "RzGroup2Items11", Show),
         row(Form42, "RzGroup2Items12", Show),
@@ -115,13 +133,18 @@ const std::vector<Row> &table()
         row(Form50, "RzGroup6Items5", Solid),
         row(Form51, "RzGroup6Items6", Solid),
         row(Form52, "RzGroup4Items5", Show),
+        row(Form53, "RzGroup5Items9", Show),
     };
     return rows;
 }
 
 const std::vector<ItemAction> &itemActions()
 {
-    static const std::vector<ItemAction> actions = {};
+    static const std::vector<ItemAction> actions = {
+        // "Калькулятор Windows": the desktop's calculator; silently nothing
+        // when there is none.
+        {"RzGroup5Items8", [](const calc::Context &) { reference::startCalculator(); }},
+    };
     return actions;
 }
 

@@ -71,6 +71,10 @@ private slots:
     void solidItems();
     void solidItemHidesTheOtherSolids();
     void exitClosesLikeTheTitleBar();
+    void referenceItems_data();
+    void referenceItems();
+    void calculatorItem_data();
+    void calculatorItem();
 
 private:
     QTemporaryDir m_settings;
@@ -231,7 +235,11 @@ void TestMainWindow::items_data()
                                            "Краткая справка по планетам", "Основные константы",
                                            "Десятичные приставки в СИ", "Калькулятор Windows",
                                            "Эталоны системы единиц СИ"}
-                            << QStringList{};
+                            << QStringList{"Плотность веществ", "Скорость различных объектов", "Самые высокие горы",
+                                           "Самые большие озёра", "Самые длинные реки",
+                                           "Краткая справка по планетам", "Основные константы",
+                                           "Десятичные приставки в СИ", "Калькулятор Windows",
+                                           "Эталоны системы единиц СИ"};
 }
 
 // Every item is shown in order; the ones whose screen is not part of the
@@ -431,6 +439,95 @@ void TestMainWindow::exitClosesLikeTheTitleBar()
     QTest::mouseClick(exit, Qt::LeftButton);
     QCOMPARE(counter.closes, 1);
     QVERIFY(!form.isVisible());
+}
+
+void TestMainWindow::referenceItems_data()
+{
+    QTest::addColumn<int>("item");
+    QTest::addColumn<QString>("screen");
+    QTest::addColumn<QString>("caption");
+
+    QTest::newRow("Плотность веществ") << 0 << "Form12" << "Плотность веществ";
+    QTest::newRow("Скорость различных объектов") << 1 << "Form32" << "Скорость различных объектов";
+    QTest::newRow("Самые высокие горы") << 2 << "Form33" << "Самые высокие горы";
+    QTest::newRow("Самые большие озёра") << 3 << "Form34" << "Самые большие озёра";
+    QTest::newRow("Самые длинные реки") << 4 << "Form35" << "Самые длинные реки";
+    QTest::newRow("Краткая справка по планетам") << 5 << "Form36" << "Краткая справка по планетам";
+    QTest::newRow("Основные константы") << 6 << "Form38" << "Основные константы (постоянные) всего:64";
+    QTest::newRow("Десятичные приставки в СИ") << 7 << "Form39" << "Десятичные приставки в СИ";
+    QTest::newRow("Эталоны системы единиц СИ") << 9 << "Form53" << "Эталоны системы единиц СИ";
+}
+
+void TestMainWindow::referenceItems()
+{
+    QFETCH(int, item);
+    QFETCH(QString, screen);
+    QFETCH(QString, caption);
+
+    QWidget *w = nullptr;
+    for (QWidget *top : QApplication::topLevelWidgets())
+        if (top->objectName() == screen)
+            w = top;
+    QVERIFY(w);
+    QVERIFY(!w->isVisible());
+    QVERIFY(support::showActive(Form1));
+    Form1->RzGroup5->setOpened(true);
+    QTest::mouseClick(Form1->item(Form1->RzGroup5, item), Qt::LeftButton);
+    QVERIFY(QTest::qWaitForWindowActive(w));
+    QCOMPARE(w->windowTitle(), caption);
+    support::hideScreen(w);
+}
+
+void TestMainWindow::calculatorItem_data()
+{
+    QTest::addColumn<bool>("installed");
+    QTest::newRow("a calculator installed") << true;
+    QTest::newRow("none: nothing happens") << false;
+}
+
+// "Калькулятор Windows" starts the desktop's calculator, here a fake one
+// named by a desktop entry in a temporary application folder.
+void TestMainWindow::calculatorItem()
+{
+    QFETCH(bool, installed);
+    QTemporaryDir root;
+    const QString program = root.filePath(QStringLiteral("bin/abacus"));
+    const QString entry = root.filePath(QStringLiteral("data/applications/abacus.desktop"));
+    QVERIFY(QDir().mkpath(root.filePath(QStringLiteral("bin"))));
+    QVERIFY(QDir().mkpath(root.filePath(QStringLiteral("data/applications"))));
+    QFile script(program);
+    QVERIFY(script.open(QIODevice::WriteOnly));
+    script.write("#!/bin/sh\necho started > \"$0.ran\"\n");
+    script.close();
+    QVERIFY(script.setPermissions(script.permissions() | QFileDevice::ExeOwner));
+    QFile desktop(entry);
+    QVERIFY(desktop.open(QIODevice::WriteOnly));
+    desktop.write(installed ? "[Desktop Entry]\nType=Application\nName=Abacus\nExec=abacus\nCategories=Calculator;\n"
+                            : "[Desktop Entry]\nType=Application\nName=Abacus\nExec=abacus\nCategories=Office;\n");
+    desktop.close();
+
+    const QByteArray home = qgetenv("XDG_DATA_HOME");
+    const QByteArray dirs = qgetenv("XDG_DATA_DIRS");
+    const QByteArray path = qgetenv("PATH");
+    qputenv("XDG_DATA_HOME", QFile::encodeName(root.filePath(QStringLiteral("data"))));
+    qputenv("XDG_DATA_DIRS", QFile::encodeName(root.filePath(QStringLiteral("none"))));
+    qputenv("PATH", QFile::encodeName(root.filePath(QStringLiteral("bin"))));
+    Form1->RzGroup5->setOpened(true);
+    TRzGroupItem *item = Form1->item(Form1->RzGroup5, 8);
+    QCOMPARE(item->text(), QStringLiteral("Калькулятор Windows"));
+    QTest::mouseClick(item, Qt::LeftButton);
+    qputenv("XDG_DATA_HOME", home);
+    qputenv("XDG_DATA_DIRS", dirs);
+    qputenv("PATH", path);
+
+    if (installed) {
+        QTRY_VERIFY(QFile::exists(program + QStringLiteral(".ran")));
+    } else {
+        QTest::qWait(300);
+        QVERIFY(!QFile::exists(program + QStringLiteral(".ran")));
+    }
+    // No window of the program opened, no message shown.
+    QVERIFY(m_context.recorded.isEmpty());
 }
 
 QTEST_MAIN(TestMainWindow)

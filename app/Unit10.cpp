@@ -67,6 +67,6 @@ void TForm10::showEvent(QShowEvent *event)
     // The emblem is drawn when the screen is first needed, not at start-up.
     if (Image2->picture().isNull())
         for (calc::TImage *image : {Image2, Image3, Image4})
-            image->setPicture(artwork::emblem());
+            image->setPicture(artwork::emblem(devicePixelRatioF()));
     InfoScreen::showEvent(event);
 }

@@ -217,7 +217,7 @@ QImage TForm24::builtInPicture(int position)
     // Each holder gets its picture when the picture is first wanted.
     calc::TImage *holder = builtIn[position - 1];
     if (holder->picture().isNull())
-        holder->setPicture(artwork::builtInBackground(position));
+        holder->setPicture(artwork::builtInBackground(position, devicePixelRatioF()));
     return holder->picture();
 }
 

@@ -45,32 +45,36 @@ const std::vector<Stops> &gradients()
 
 }  // namespace
 
-QImage builtInBackground(int position)
+QImage builtInBackground(int position, qreal devicePixelRatio)
 {
     if (position <= 1 || position > kBuiltInCount)
-        return calc::defaultBackground();
+        return calc::defaultBackground(devicePixelRatio);
     const Stops &stops = gradients()[position - 2];
-    QImage picture(497, 4, QImage::Format_RGB32);
+    QImage picture(QSize(497, 4) * devicePixelRatio, QImage::Format_RGB32);
+    picture.setDevicePixelRatio(devicePixelRatio);
     QPainter painter(&picture);
-    QLinearGradient gradient(0, 0, picture.width() - 1, 0);
+    // Drawn in the picture's own 497 x 4, the painter taking the ratio.
+    const QRect area(0, 0, 497, 4);
+    QLinearGradient gradient(0, 0, area.width() - 1, 0);
     for (std::size_t k = 0; k < stops.size(); ++k)
         gradient.setColorAt(double(k) / double(stops.size() - 1), stops[k]);
-    painter.fillRect(picture.rect(), gradient);
+    painter.fillRect(area, gradient);
     return picture;
 }
 
 namespace {
 
-QImage drawEmblem()
+QImage drawEmblem(qreal devicePixelRatio)
 {
-    QImage picture(80, 80, QImage::Format_ARGB32_Premultiplied);
+    QImage picture(QSize(80, 80) * devicePixelRatio, QImage::Format_ARGB32_Premultiplied);
+    picture.setDevicePixelRatio(devicePixelRatio);
     QPainter painter(&picture);
     painter.setRenderHint(QPainter::Antialiasing);
     painter.setRenderHint(QPainter::TextAntialiasing);
     QRadialGradient glow(QPointF(34, 30), 60);
     glow.setColorAt(0, QColor(250, 253, 255));
     glow.setColorAt(1, QColor(150, 196, 240));
-    painter.fillRect(picture.rect(), glow);
+    painter.fillRect(QRect(0, 0, 80, 80), glow);
     painter.setPen(QPen(QColor(40, 90, 170), 1.5));
     painter.drawRect(QRectF(0.75, 0.75, 78.5, 78.5));
 
@@ -93,10 +97,15 @@ QImage drawEmblem()
 
 }  // namespace
 
-QImage emblem()
+QImage emblem(qreal devicePixelRatio)
 {
-    static const QImage picture = drawEmblem();
-    return picture;
+    // Drawn once for each ratio asked for.
+    static std::vector<QImage> drawn;
+    for (const QImage &picture : drawn)
+        if (picture.devicePixelRatio() == devicePixelRatio)
+            return picture;
+    drawn.push_back(drawEmblem(devicePixelRatio));
+    return drawn.back();
 }
 
 QImage windowPicture()

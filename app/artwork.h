@@ -8,11 +8,14 @@ namespace artwork {
 
 inline constexpr int kBuiltInCount = 18;
 
+// The pictures are drawn at a device pixel ratio: at 2 they have twice the
+// pixels each way and the same size on the screen.
+
 // Built-in background 1 to 18: a 497 x 4 horizontal gradient.
-QImage builtInBackground(int position);
+QImage builtInBackground(int position, qreal devicePixelRatio = 1);
 
 // The program's emblem, 80 x 80.
-QImage emblem();
+QImage emblem(qreal devicePixelRatio = 1);
 
 // An empty application window, 397 x 272 (a JPEG among the resources).
 QImage windowPicture();

@@ -3,6 +3,7 @@
 #include "screen.h"
 
 #include <QEnterEvent>
+#include <QKeyEvent>
 #include <QLinearGradient>
 #include <QPainter>
 #include <QPainterPath>
@@ -24,6 +25,16 @@ const QColor kItemText(0, 0, 160);
 const QColor kItemHover(0, 64, 255);
 const QColor kDisabledText(128, 128, 128);
 
+// Enter presses a caption bar or an item as Space does; true when it did.
+bool pressedByEnter(QAbstractButton *button, QKeyEvent *event)
+{
+    if ((event->key() != Qt::Key_Return && event->key() != Qt::Key_Enter) || event->isAutoRepeat() ||
+        (event->modifiers() & ~Qt::KeypadModifier) != Qt::NoModifier)
+        return false;
+    button->click();
+    return true;
+}
+
 void drawFocus(QWidget *widget, QPainter &painter, const QRect &rect)
 {
     QStyleOptionFocusRect option;
@@ -43,6 +54,12 @@ TRzGroupCaption::TRzGroupCaption(const QString &text, QWidget *parent) : QAbstra
 }
 
 QSize TRzGroupCaption::sizeHint() const { return {120, TRzGroup::kCaptionHeight}; }
+
+void TRzGroupCaption::keyPressEvent(QKeyEvent *event)
+{
+    if (!pressedByEnter(this, event))
+        QAbstractButton::keyPressEvent(event);
+}
 
 void TRzGroupCaption::paintEvent(QPaintEvent *)
 {
@@ -84,6 +101,12 @@ TRzGroupItem::TRzGroupItem(const QString &text, QWidget *parent) : QAbstractButt
 }
 
 QSize TRzGroupItem::sizeHint() const { return {120, TRzGroup::kItemHeight}; }
+
+void TRzGroupItem::keyPressEvent(QKeyEvent *event)
+{
+    if (!pressedByEnter(this, event))
+        QAbstractButton::keyPressEvent(event);
+}
 
 void TRzGroupItem::enterEvent(QEnterEvent *event)
 {

@@ -1,7 +1,8 @@
 // The main window's bar of collapsible groups. Each group is a caption bar
 // (20 pixels) and, when opened, its items (20 pixels each) with 4 pixels
 // above and below them. Caption bars and items are buttons, so they can be
-// reached with Tab and pressed with Space.
+// reached with Tab and pressed with Space or Enter, and screen readers read
+// them by their texts.
 #pragma once
 
 #include <QAbstractButton>
@@ -19,6 +20,7 @@ public:
 
 protected:
     void paintEvent(QPaintEvent *event) override;
+    void keyPressEvent(QKeyEvent *event) override;
 };
 
 class TRzGroupItem : public QAbstractButton
@@ -32,6 +34,7 @@ protected:
     void paintEvent(QPaintEvent *event) override;
     void enterEvent(QEnterEvent *event) override;
     void leaveEvent(QEvent *event) override;
+    void keyPressEvent(QKeyEvent *event) override;
 
 private:
     bool m_hovered = false;

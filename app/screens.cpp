@@ -48,6 +48,7 @@
 #include "Unit51.h"
 #include "Unit52.h"
 #include "Unit53.h"
+#include "access.h"
 #include "calculator.h"
 #include "settingsbinding.h"
 
@@ -85,6 +86,15 @@ constexpr Opening Solid = Opening::Solid;
 
 bool g_saved = true;
 const calc::Context *g_context = &calc::Context::standard();
+
+// Makes a row's screen with what every window has for the keyboard and
+// screen readers; Escape closes every screen but the main window.
+QWidget *make(const Row &row, const calc::Context &context)
+{
+    QWidget *window = row.create(context);
+    calc::equipWindow(window, qobject_cast<TForm1 *>(window) ? calc::EscapeKey::Ignored : calc::EscapeKey::Closes);
+    return window;
+}
 
 }  // namespace
 
@@ -166,7 +176,7 @@ std::size_t welcomeRow()
 QWidget *screen(const Row &row)
 {
     if (!row.instance())
-        row.create(*g_context);
+        make(row, *g_context);
     return row.instance();
 }
 
@@ -215,7 +225,7 @@ void createScreens(const calc::Context &context)
     g_context = &context;
     for (const Row &row : table())
         if (row.atStart)
-            row.create(context);
+            make(row, context);
 
     for (const Row &row : table())
         if (row.item)

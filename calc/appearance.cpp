@@ -1,18 +1,20 @@
 #include "appearance.h"
 
 #include <QColor>
+#include <QGuiApplication>
 
 namespace calc {
 
 QString applicationTitle() { return QStringLiteral("Калькорт 1.6.1 Pro"); }
 
-QImage defaultBackground()
+QImage defaultBackground(qreal devicePixelRatio)
 {
-    constexpr int width = 497;
-    constexpr int height = 4;
+    const int width = qRound(497 * devicePixelRatio);
+    const int height = qRound(4 * devicePixelRatio);
     const QColor from(195, 212, 242);
     const QColor to(255, 255, 255);
     QImage picture(width, height, QImage::Format_RGB32);
+    picture.setDevicePixelRatio(devicePixelRatio);
     for (int x = 0; x < width; ++x) {
         const double t = double(x) / (width - 1);
         const QRgb colour = qRgb(qRound(from.red() + t * (to.red() - from.red())),
@@ -24,7 +26,9 @@ QImage defaultBackground()
     return picture;
 }
 
-Appearance::Appearance() : m_background(defaultBackground()) {}
+qreal desktopPixelRatio() { return qGuiApp ? qGuiApp->devicePixelRatio() : 1.0; }
+
+Appearance::Appearance() : m_background(defaultBackground(desktopPixelRatio())) {}
 
 Appearance &Appearance::instance()
 {

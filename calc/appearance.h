@@ -11,8 +11,13 @@ namespace calc {
 // The title of the application and of every message box.
 QString applicationTitle();
 
-// The first built-in background: a 497 x 4 gradient from light blue to white.
-QImage defaultBackground();
+// The first built-in background: a 497 x 4 gradient from light blue to
+// white, drawn at a device pixel ratio (at 2, 994 x 8 pixels).
+QImage defaultBackground(qreal devicePixelRatio = 1);
+
+// The device pixel ratio pictures are drawn at before they are on a screen:
+// the largest of the desktop's screens.
+qreal desktopPixelRatio();
 
 // The current background picture and stretch flag. Screens copy both when
 // they are shown; the main window keeps its hidden picture holder in step

@@ -1,8 +1,10 @@
 #include "controls.h"
 
+#include "access.h"
 #include "appearance.h"
 #include "context.h"
 
+#include <QAccessible>
 #include <QEvent>
 #include <QLineEdit>
 #include <QPainter>
@@ -65,12 +67,20 @@ void TImage::paintEvent(QPaintEvent *)
 {
     if (m_picture.isNull())
         return;
-    if (m_cache.isNull()) {
-        if (m_stretch)
+    const qreal ratio = devicePixelRatioF();
+    if (m_cache.isNull() || m_cacheRatio != ratio) {
+        if (m_stretch) {
+            // Scaled to the control in the screen's own pixels, so that it
+            // is as sharp as the screen allows at any scale.
             m_cache = QPixmap::fromImage(
-                m_picture.scaled(size(), Qt::IgnoreAspectRatio, Qt::SmoothTransformation));
-        else
+                m_picture.scaled(size() * ratio, Qt::IgnoreAspectRatio, Qt::SmoothTransformation));
+            m_cache.setDevicePixelRatio(ratio);
+        } else {
+            // At natural size: a picture drawn at a device pixel ratio takes
+            // its own size on the screen.
             m_cache = QPixmap::fromImage(m_picture);
+        }
+        m_cacheRatio = ratio;
     }
     QPainter painter(this);
     painter.drawPixmap(0, 0, m_cache);
@@ -96,11 +106,15 @@ void copyBackground(TImage *holder)
 TAnswerLabel::TAnswerLabel(const QString &text, QWidget *parent) : QLabel(text, parent)
 {
     setMouseTracking(true);
+    offerAnswerCopy(this);
 }
 
 void TAnswerLabel::setCaption(const QString &text)
 {
     setText(text);
+    // A label is read by its text: the new name is the new answer.
+    QAccessibleEvent changed(this, QAccessible::NameChanged);
+    QAccessible::updateAccessibility(&changed);
     emit captionChanged(text);
 }
 

@@ -12,7 +12,9 @@ namespace calc {
 struct Context;
 
 // A picture control: draws its picture stretched over the whole control, or
-// once at natural size in the top-left corner.
+// once at natural size in the top-left corner. A picture drawn at a device
+// pixel ratio (QImage::devicePixelRatio) has its size divided by it; a
+// stretched picture is scaled to the screen's pixels, not to the control's.
 class TImage : public QWidget
 {
     Q_OBJECT
@@ -32,6 +34,7 @@ private:
     QImage m_picture;
     bool m_stretch = true;
     QPixmap m_cache;  // the picture as drawn at the current size
+    qreal m_cacheRatio = 1;  // and the screen's pixel ratio
 };
 
 // A window's background holder: a picture control under every other control
@@ -41,7 +44,8 @@ TImage *addBackground(QWidget *window, const QString &name);
 void copyBackground(TImage *holder);
 
 // The answer line. Its text is set through setCaption, which announces the
-// change; hovering copies the text into the tooltip.
+// change to screen readers; hovering copies the text into the tooltip; its
+// context menu copies the answer.
 class TAnswerLabel : public QLabel
 {
     Q_OBJECT

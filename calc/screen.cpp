@@ -1,5 +1,8 @@
 #include "screen.h"
 
+#include "access.h"
+#include "answertext.h"
+
 #include <QAction>
 #include <QLineEdit>
 #include <QPushButton>
@@ -133,6 +136,27 @@ void Screen::showOutcome(const Outcome &outcome)
         Label4->setCaption(*outcome.answer);
     for (const QString &text : outcome.messagesAfter)
         message(text);
+}
+
+QString Screen::answer() const
+{
+    if (m_resultLines.empty())
+        return Label4 ? answerNumber(Label4->text()) : QString();
+    QStringList lines;
+    for (const ResultLine &line : m_resultLines)
+        if (!line.label->isHidden() && !line.label->text().isEmpty() && line.label->text() != line.startText)
+            lines << line.label->text();
+    return lines.join(u'\n');
+}
+
+void Screen::setResultLines(const std::vector<QLabel *> &lines)
+{
+    m_resultLines.clear();
+    for (QLabel *label : lines) {
+        m_resultLines.push_back({label, label->text()});
+        label->setProperty(kResultLine, true);
+        offerAnswerCopy(label);
+    }
 }
 
 }  // namespace calc

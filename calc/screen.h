@@ -12,6 +12,8 @@
 
 #include <QWidget>
 
+#include <vector>
+
 class QAbstractButton;
 class QAction;
 class QLineEdit;
@@ -51,6 +53,12 @@ public:
     // The answer line; null on a screen without one.
     TAnswerLabel *Label4 = nullptr;
 
+    // What the copy key and "Копировать ответ" copy: the result lines that
+    // show a result, as shown, one per line, on a screen that has them;
+    // otherwise the number of the answer line. Empty while the screen shows
+    // no result.
+    virtual QString answer() const;
+
 public slots:
     // Copies the current background picture and stretch flag.
     void FormShow();
@@ -82,12 +90,22 @@ protected:
     // Shows the outcome of a click on the answer line.
     void showOutcome(const Outcome &outcome);
 
+    // The labels a screen without an answer line shows its results on, top
+    // to bottom. A line counts once it shows a text other than the one it
+    // had here and is not hidden. Each offers "Копировать ответ".
+    void setResultLines(const std::vector<QLabel *> &lines);
+
     void showEvent(QShowEvent *event) override;
 
 private:
     const Context &m_context;
     TImage *m_background;
     QAbstractButton *m_enterTarget = nullptr;
+    struct ResultLine {
+        QLabel *label;
+        QString startText;
+    };
+    std::vector<ResultLine> m_resultLines;
 };
 
 }  // namespace calc

@@ -1,5 +1,7 @@
 #include "conversionscreen.h"
 
+#include "access.h"
+
 #include <QLineEdit>
 #include <QPushButton>
 
@@ -29,6 +31,9 @@ ConversionScreen::ConversionScreen(const Quantity &quantity, QSize clientSize, Q
     Label1 = line("Label1", QStringLiteral("Перевести"), layout.valueCaption);
     Edit1 = addEdit("Edit1", QRect(layout.value, QSize(kValueWidth, kFieldHeight)));
     RzComboBox1 = unitList("RzComboBox1", layout.fromList, layout.fromListWidth);
+    // The value's unit: "Перевести" names the value field, and the list has
+    // no caption of its own.
+    calc::setSpokenName(RzComboBox1, QStringLiteral("Перевести из"));
     Label3 = line("Label3", QStringLiteral("в"), layout.toCaption);
     RzComboBox2 = unitList("RzComboBox2", layout.toList, layout.toListWidth);
     if (quantity.format == NumberFormat::General) {

@@ -45,6 +45,8 @@ TForm38::TForm38(const calc::Context &context)
     FormCreate();
 }
 
+QString TForm38::answer() const { return RichEdit1->toPlainText().trimmed(); }
+
 void TForm38::FormCreate()
 {
     setWindowTitle(windowTitle() + QStringLiteral(" всего:") + QString::number(ListBox1->count()));

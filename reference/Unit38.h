@@ -20,6 +20,9 @@ public:
     QLabel *Label2 = nullptr;  // "Значение:"
     reference::TRichEdit *RichEdit1 = nullptr;
 
+    // The chosen constant's symbol and value as the display shows them.
+    QString answer() const override;
+
 public slots:
     // The caption tells how many constants the list holds.
     void FormCreate();

@@ -47,6 +47,14 @@ TForm53::TForm53(const calc::Context &context)
     connect(ListBox2, &QListWidget::itemSelectionChanged, this, &TForm53::ListBox2Click);
 }
 
+QString TForm53::answer() const
+{
+    for (const QLabel *definition : m_definitions)
+        if (!definition->isHidden())
+            return definition->text();
+    return {};
+}
+
 void TForm53::ListBox1Click() { showDefinitionOf(ListBox1); }
 
 void TForm53::ListBox2Click() { showDefinitionOf(ListBox2); }

@@ -26,6 +26,9 @@ public:
     QLabel *Label7 = nullptr;
     QLabel *Label8 = nullptr;
 
+    // The definition shown.
+    QString answer() const override;
+
 public slots:
     void ListBox1Click();
     void ListBox2Click();

@@ -67,6 +67,7 @@ LookupScreen::LookupScreen(const FactTable &table, const LookupLayout &layout, c
         if (rows && k < std::size(rowCaptionNames)) {
             QLabel *caption = addLabel(rowCaptionNames[k], table.rowCaptions.value(qsizetype(k)), value.caption);
             caption->setFont(calc::arial(13, true));
+            m_rowCaptions.push_back(caption);
         }
         QLabel *label = addLabel(value.name, QString(), value.geometry);
         label->setFont(calc::arial(value.pixelHeight, true));
@@ -74,8 +75,22 @@ LookupScreen::LookupScreen(const FactTable &table, const LookupLayout &layout, c
         m_values.push_back(label);
     }
 
+    setResultLines(m_values);
+
     connect(m_list, &QComboBox::currentTextChanged, this, &LookupScreen::Timer1Timer);
     Timer1Timer();
+}
+
+QString LookupScreen::answer() const
+{
+    QStringList lines;
+    for (std::size_t k = 0; k < m_values.size(); ++k) {
+        if (m_values[k]->text().isEmpty())
+            continue;
+        const QString caption = k < m_rowCaptions.size() ? m_rowCaptions[k]->text() + u' ' : QString();
+        lines << caption + m_values[k]->text();
+    }
+    return lines.join(u'\n');
 }
 
 LookupLayout singleValue(QSize clientSize, QPoint position, const char *listName, const char *valueName,

@@ -46,6 +46,9 @@ public:
     calc::TImage *Image1 = background();
 
     const FactTable &table() const { return m_table; }
+    // The facts shown, one per line, each after its row caption where the
+    // screen has them.
+    QString answer() const override;
 
 public slots:
     // Shows the facts of the list's current text; a text that matches no
@@ -67,6 +70,7 @@ private:
     const FactTable &m_table;
     QComboBox *m_list;
     std::vector<QLabel *> m_values;
+    std::vector<QLabel *> m_rowCaptions;
     bool m_fitOuterSize;
 };
 

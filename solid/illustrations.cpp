@@ -11,9 +11,9 @@ using Drawing = calc::Sketch;
 // The solids are drawn on 100 x 101 pixels.
 constexpr QSize kSize(100, 101);
 
-QImage cylinder()
+QImage cylinder(qreal ratio)
 {
-    Drawing d(kSize);
+    Drawing d(kSize, ratio);
     d.ellipse({50, 16}, 30, 8);
     d.line({20, 16}, {20, 82});
     d.line({80, 16}, {80, 82});
@@ -26,9 +26,9 @@ QImage cylinder()
     return d.image();
 }
 
-QImage cone()
+QImage cone(qreal ratio)
 {
-    Drawing d(kSize);
+    Drawing d(kSize, ratio);
     d.line({50, 10}, {18, 82});
     d.line({50, 10}, {82, 82});
     d.base({50, 82}, 32, 8);
@@ -40,9 +40,9 @@ QImage cone()
     return d.image();
 }
 
-QImage sphere()
+QImage sphere(qreal ratio)
 {
-    Drawing d(kSize);
+    Drawing d(kSize, ratio);
     d.ellipse({50, 51}, 40, 40);
     d.base({50, 51}, 40, 11);
     d.measure();
@@ -51,9 +51,9 @@ QImage sphere()
     return d.image();
 }
 
-QImage truncatedCone()
+QImage truncatedCone(qreal ratio)
 {
-    Drawing d(kSize);
+    Drawing d(kSize, ratio);
     d.ellipse({50, 18}, 18, 5);
     d.line({32, 18}, {16, 82});
     d.line({68, 18}, {84, 82});
@@ -91,9 +91,9 @@ void drawBase(Drawing &d, const Quad &q)
     d.solid();
 }
 
-QImage pyramid()
+QImage pyramid(qreal ratio)
 {
-    Drawing d(kSize);
+    Drawing d(kSize, ratio);
     const QPointF apex(50, 8);
     const Quad b = quad({50, 80}, 32, 16);
     drawBase(d, b);
@@ -109,9 +109,9 @@ QImage pyramid()
     return d.image();
 }
 
-QImage truncatedPyramid()
+QImage truncatedPyramid(qreal ratio)
 {
-    Drawing d(kSize);
+    Drawing d(kSize, ratio);
     const Quad top = quad({50, 20}, 16, 8);
     const Quad b = quad({50, 80}, 32, 16);
     drawBase(d, b);
@@ -129,9 +129,9 @@ QImage truncatedPyramid()
     return d.image();
 }
 
-QImage prism()
+QImage prism(qreal ratio)
 {
-    Drawing d(kSize);
+    Drawing d(kSize, ratio);
     const Quad top = quad({48, 18}, 28, 14);
     const Quad b = quad({48, 80}, 28, 14);
     drawBase(d, b);
@@ -149,23 +149,23 @@ QImage prism()
 
 } // namespace
 
-QImage illustration(Solid solid)
+QImage illustration(Solid solid, qreal devicePixelRatio)
 {
     switch (solid) {
     case Solid::Cylinder:
-        return cylinder();
+        return cylinder(devicePixelRatio);
     case Solid::Cone:
-        return cone();
+        return cone(devicePixelRatio);
     case Solid::Sphere:
-        return sphere();
+        return sphere(devicePixelRatio);
     case Solid::TruncatedCone:
-        return truncatedCone();
+        return truncatedCone(devicePixelRatio);
     case Solid::Pyramid:
-        return pyramid();
+        return pyramid(devicePixelRatio);
     case Solid::TruncatedPyramid:
-        return truncatedPyramid();
+        return truncatedPyramid(devicePixelRatio);
     case Solid::Prism:
-        return prism();
+        return prism(devicePixelRatio);
     }
     return {};
 }

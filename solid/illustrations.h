@@ -8,7 +8,8 @@
 
 namespace solid {
 
-// A black drawing on white, 100 x 101 pixels.
-QImage illustration(Solid solid);
+// A black drawing on white, 100 x 101 pixels, drawn at a device pixel ratio
+// (at 2 it has 200 x 202 pixels).
+QImage illustration(Solid solid, qreal devicePixelRatio = 1);
 
 } // namespace solid

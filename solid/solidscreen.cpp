@@ -1,5 +1,6 @@
 #include "solidscreen.h"
 
+#include "access.h"
 #include "illustrations.h"
 #include "positivity.h"
 
@@ -130,6 +131,9 @@ void SolidScreen::buildModelView(const SolidDesign &design)
     TrackBar3->setInvertedAppearance(true);
     TrackBar3->setInvertedControls(true);
     TrackBar3->setHint(QStringLiteral("Ось Y"));
+    // No caption stands beside the track bars: each is named by its axis.
+    for (TTrackBar *bar : {TrackBar1, TrackBar2, TrackBar3})
+        calc::setSpokenName(bar, bar->hint());
 
     PopupMenu1 = new QMenu(this);
     PopupMenu1->setObjectName(QStringLiteral("PopupMenu1"));
@@ -217,7 +221,7 @@ void SolidScreen::showEvent(QShowEvent *event)
 {
     // The illustration is drawn when the screen is first shown, not at start-up.
     if (Image2->picture().isNull())
-        Image2->setPicture(illustration(m_solid));
+        Image2->setPicture(illustration(m_solid, devicePixelRatioF()));
     Screen::showEvent(event);
     keepRedrawing();
 }

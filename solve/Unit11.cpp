@@ -32,6 +32,7 @@ const solve::EquationDesign &design()
         true,
         true,
         &solve::quadratic,
+        {QStringLiteral("Коэффициент при X²"), QStringLiteral("Коэффициент при X"), QStringLiteral("Свободный член")},
     };
     return quadratic;
 }

@@ -1,5 +1,6 @@
 #include "Unit13.h"
 
+#include "access.h"
 #include "system.h"
 
 #include <QLineEdit>
@@ -75,6 +76,17 @@ TForm13::TForm13(const calc::Context &context)
                             {Edit5, Edit6}, {Edit6, RzComboBox2}, {RzComboBox2, Button2}, {Button2, Button3}})
         QWidget::setTabOrder(from, to);
     Edit1->setFocus();
+    // Only letters and signs stand beside the coefficients.
+    const QString names[] = {QStringLiteral("Коэффициент при X первого уравнения"),
+                             QStringLiteral("Коэффициент при Y первого уравнения"),
+                             QStringLiteral("Правая часть первого уравнения"),
+                             QStringLiteral("Коэффициент при X второго уравнения"),
+                             QStringLiteral("Коэффициент при Y второго уравнения"),
+                             QStringLiteral("Правая часть второго уравнения")};
+    QLineEdit *const fields[] = {Edit1, Edit2, Edit3, Edit4, Edit5, Edit6};
+    for (int k = 0; k < 6; ++k)
+        calc::setSpokenName(fields[k], names[k]);
+    setResultLines({Label14, Label10, Label11});
 
     addEnterItem(Button2);
     connect(Button2, &QPushButton::clicked, this, &TForm13::Button2Click);

@@ -1,7 +1,11 @@
 #include "Unit40.h"
 
+#include "access.h"
+
 #include <QLineEdit>
 #include <QPushButton>
+
+#include <tuple>
 
 TForm40 *Form40 = nullptr;
 
@@ -58,7 +62,16 @@ TForm40::TForm40(const calc::Context &context)
     Button7 = addButton("Button7", QStringLiteral("Сократить вторую дробь"), QRect(168, 168, 145, 25));
     Button6 = addButton("Button6", QStringLiteral("Сократить ответ"), QRect(320, 168, 121, 25));
     Button6->hide();
+    // The internal steps are out of reach of the keyboard too.
+    for (QPushButton *step : {Button5, Button6, Button7})
+        step->setFocusPolicy(Qt::NoFocus);
     Edit1->setFocus();  // typing starts in the first numerator
+    // Each column's heading stands over both of its fields.
+    const QString numerator = QStringLiteral(", числитель"), denominator = QStringLiteral(", знаменатель");
+    for (auto [top, bottom, heading] : {std::tuple{Edit1, Edit2, Label7}, {Edit3, Edit4, Label10}, {Edit5, Edit6, Label11}}) {
+        calc::setSpokenName(top, heading->text() + numerator);
+        calc::setSpokenName(bottom, heading->text() + denominator);
+    }
 
     connect(Button1, &QPushButton::clicked, this, &TForm40::Button1Click);
     connect(Button2, &QPushButton::clicked, this, &TForm40::Button2Click);
@@ -67,6 +80,13 @@ TForm40::TForm40(const calc::Context &context)
     connect(Button5, &QPushButton::clicked, this, &TForm40::Button5Click);
     connect(Button6, &QPushButton::clicked, this, &TForm40::Button6Click);
     connect(Button7, &QPushButton::clicked, this, &TForm40::Button7Click);
+}
+
+QString TForm40::answer() const
+{
+    if (Edit5->text().isEmpty() && Edit6->text().isEmpty())
+        return {};
+    return Edit5->text() + u'/' + Edit6->text();
 }
 
 void TForm40::Button1Click() { operate(fractions::Operation::Add); }

@@ -22,6 +22,8 @@ public:
     QPushButton *Button5, *Button6, *Button7;
 
     const fractions::Values &values() const { return m_values; }
+    // The result as a fraction, "5/6"; empty before the first one.
+    QString answer() const override;
 
 public slots:
     void Button1Click();  // "Сложить"

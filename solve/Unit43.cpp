@@ -1,5 +1,7 @@
 #include "Unit43.h"
 
+#include "access.h"
+
 #include <QLineEdit>
 
 TForm43 *Form43 = nullptr;
@@ -63,4 +65,7 @@ TForm43::TForm43(const calc::Context &context)
     Edit5 = control<QLineEdit>("Edit5");
     Edit6 = control<QLineEdit>("Edit6");
     Edit7 = control<QLineEdit>("Edit7");
+    // The second number and its index share the captions of the first.
+    calc::setSpokenName(Edit3, QStringLiteral("Второе число прогрессии"));
+    calc::setSpokenName(Edit4, QStringLiteral("Индекс второго числа"));
 }

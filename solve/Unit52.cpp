@@ -39,6 +39,7 @@ const solve::EquationDesign &design()
         false,
         false,
         &solve::biquadratic,
+        {QStringLiteral("Коэффициент при X⁴"), QStringLiteral("Коэффициент при X²"), QStringLiteral("Свободный член")},
     };
     return biquadratic;
 }

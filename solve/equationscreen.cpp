@@ -1,5 +1,7 @@
 #include "equationscreen.h"
 
+#include "access.h"
+
 #include <QFontMetrics>
 #include <QLineEdit>
 #include <QPushButton>
@@ -32,8 +34,10 @@ EquationScreen::EquationScreen(const EquationDesign &design, const calc::Context
 
     const char *fieldNames[] = {"Edit1", "Edit2", "Edit3"};
     QLineEdit **fields[] = {&Edit1, &Edit2, &Edit3};
-    for (int i = 0; i < 3; ++i)
+    for (int i = 0; i < 3; ++i) {
         *fields[i] = addEdit(fieldNames[i], design.fields[i]);
+        calc::setSpokenName(*fields[i], design.fieldNames[std::size_t(i)]);
+    }
     for (const Caption &caption : design.captions) {
         QLabel *label = addLine(caption, false);
         if (const QLabel *text = caption.over ? control<QLabel>(caption.over) : nullptr)
@@ -48,6 +52,9 @@ EquationScreen::EquationScreen(const EquationDesign &design, const calc::Context
         label->setVisible(!design.rootsHidden);
         m_roots.push_back(label);
     }
+    std::vector<QLabel *> results{Label8};
+    results.insert(results.end(), m_roots.begin(), m_roots.end());
+    setResultLines(results);
     // The fields first in the typing order, then the list and the button.
     setTabOrder(Edit1, Edit2);
     setTabOrder(Edit2, Edit3);

@@ -6,6 +6,7 @@
 #include "equations.h"
 #include "screen.h"
 
+#include <array>
 #include <vector>
 
 class QPushButton;
@@ -39,6 +40,9 @@ struct EquationDesign {
     bool rootsHidden;               // until the first computation
     bool enter;                     // Enter clicks "Рассчитать"
     EquationOutcome (*solve)(const EquationRequest &, QChar);
+    // What screen readers call the three fields: the terms of the equation
+    // stand beside them only as letters and raised digits.
+    std::array<QString, 3> fieldNames;
 };
 
 class EquationScreen : public calc::Screen

@@ -2,6 +2,7 @@
 
 #include "appearance.h"
 #include "calcscreen.h"
+#include "messages.h"
 #include "Unit2.h"
 #include "Unit3.h"
 #include "Unit4.h"
@@ -19,6 +20,7 @@
 #include "settingsbinding.h"
 #include "settingsformat.h"
 #include "settingsstore.h"
+#include "windowframe.h"
 #include "Unit45.h"
 #include "Unit46.h"
 #include "Unit47.h"
@@ -32,7 +34,6 @@
 #include <QScreen>
 #include <QTimer>
 
-#include <cstdio>
 #include <functional>
 
 TForm1 *Form1 = nullptr;
@@ -245,22 +246,7 @@ void TForm1::setSettingsFile(const QString &path) { settingsPath() = path; }
 
 QString TForm1::settingsFile() { return settingsPath().isEmpty() ? store::settingsFilePath() : settingsPath(); }
 
-void TForm1::setOuterHeight(int outerHeight)
-{
-    const int frame = frameGeometry().height() - height();
-    setFixedHeight(std::max(1, outerHeight - frame));
-    RzGroupBar1->setGeometry(rect());
-    // Before the window manager has framed the window its frame counts 0;
-    // take it off once it is known.
-    m_pendingOuterHeight = frame == 0 ? outerHeight : 0;
-}
-
-void TForm1::moveEvent(QMoveEvent *event)
-{
-    if (m_pendingOuterHeight > 0 && frameGeometry().height() > height())
-        setOuterHeight(m_pendingOuterHeight);
-    QWidget::moveEvent(event);
-}
+void TForm1::setOuterHeight(int outerHeight) { WindowFrame::of(*this).setOuterHeight(outerHeight); }
 
 void TForm1::showEvent(QShowEvent *event)
 {
@@ -275,9 +261,12 @@ void TForm1::FormShow()
 {
     const QString path = settingsFile();
     store::removeLeftovers(path);
-    const QSettings settings(path, store::settingsFormat());
+    WindowFrame::of(*this).setClientResizer([this](int clientHeight) {
+        setFixedHeight(clientHeight);
+        RzGroupBar1->setGeometry(rect());
+    });
     WindowSettings target(*this, *Form24);
-    const store::LoadOutcome outcome = store::loadSettings(settings, target);
+    const store::LoadOutcome outcome = store::loadSettings(store::readStore(path), target);
     keepReachable();
     if (outcome == store::LoadOutcome::FirstRun) {
         // In front of the main window, once that is on the screen.
@@ -292,29 +281,19 @@ void TForm1::FormShow()
 
 void TForm1::keepReachable()
 {
-    QList<QRect> areas;
-    for (const QScreen *screen : QGuiApplication::screens())
-        areas << screen->availableGeometry();
-    const QRect frame(pos(), QSize(width(), frameGeometry().height()));
-    const QPoint position = placement::reachablePosition(frame, areas);
-    if (position != pos())
-        move(position);
     // At least every caption bar fits.
     const int captions = 6 * TRzGroup::kCaptionHeight + 7 * TRzGroupBar::kBorder;
-    const int outer = frameGeometry().height();
-    const int reachable = placement::reachableHeight(outer, captions, areas);
-    if (reachable != outer)
-        setOuterHeight(reachable);
+    WindowFrame::of(*this).restore(kDesignedPosition, captions);
 }
 
 void TForm1::FormClose()
 {
-    QSettings settings(settingsFile(), store::settingsFormat());
+    const QString path = settingsFile();
     const WindowSettings source(*this, *Form24);
-    m_saved = store::saveSettings(settings, source.snapshot());
+    const store::SaveOutcome outcome = store::saveSettings(path, source.snapshot());
+    m_saved = outcome.ok();
     if (!m_saved)
-        std::fputs(qPrintable(QStringLiteral("kalkort: the settings could not be saved to %1\n").arg(settingsFile())),
-                   stderr);
+        calc::showMessage(store::saveFailureMessage(path, outcome.error));
 }
 void TForm1::showSolidScreen(QWidget *screen)
 {

@@ -55,7 +55,7 @@ public slots:
     void RzGroup2Items3Click();
     void RzGroup2Items4Click();
 
-    // Sets the height the window has with its frame, once the frame is known.
+    // Sets the height the window has with its frame and title bar.
     void setOuterHeight(int outerHeight);
 
     // Where the settings are read and written (tests point it elsewhere).
@@ -82,13 +82,11 @@ public slots:
 protected:
     void showEvent(QShowEvent *event) override;
     void closeEvent(QCloseEvent *event) override;
-    void moveEvent(QMoveEvent *event) override;
 
 private:
     void keepReachable();
     bool m_loaded = false;
     bool m_saved = true;
-    int m_pendingOuterHeight = 0;  // waiting for the window manager's frame
     void openGroup(TRzGroup *group, int growth);
     void closeGroup(TRzGroup *group);
     // Closes the other solid screens, so that one 3D model at most is shown.

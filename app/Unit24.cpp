@@ -7,6 +7,7 @@
 #include "messages.h"
 #include "pictures.h"
 #include "placement.h"
+#include "windowframe.h"
 
 #include <QGridLayout>
 #include <QGuiApplication>
@@ -83,7 +84,9 @@ void TOpenPictureDialog::showPreview(const QString &path)
 void TOpenPictureDialog::accept()
 {
     const QStringList files = selectedFiles();
-    if (files.size() == 1 && QFileInfo(files.front()).isFile()) {
+    // A folder is opened by the dialog itself; any other name, a FIFO or a
+    // device included, goes to the loader, which reports what it cannot use.
+    if (files.size() == 1 && !QFileInfo(files.front()).isDir()) {
         bool accepted = true;
         emit canClose(files.front(), accepted);
         if (!accepted)
@@ -204,13 +207,15 @@ void TForm24::RzComboBox1Change()
 {
     const QString choice = RzComboBox1->currentText();
     const QRect workArea = (Form1->screen() ? Form1->screen() : QGuiApplication::primaryScreen())->availableGeometry();
-    const int width = Form1->frameGeometry().width();
+    // The frame, title bar included, goes where the choice says.
+    WindowFrame &frame = WindowFrame::of(*Form1);
+    const int width = frame.outerRect().width();
     if (choice == kTopLeft)
-        Form1->move(placement::place(placement::Choice::TopLeft, workArea, width));
+        frame.moveOuter(placement::place(placement::Choice::TopLeft, workArea, width));
     if (choice == kTopRight)
-        Form1->move(placement::place(placement::Choice::TopRight, workArea, width));
+        frame.moveOuter(placement::place(placement::Choice::TopRight, workArea, width));
     if (choice == kCentre)
-        Form1->move(placement::place(placement::Choice::Centre, workArea, width));
+        frame.moveOuter(placement::place(placement::Choice::Centre, workArea, width));
 }
 
 void TForm24::TrackBar1Change()

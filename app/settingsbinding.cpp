@@ -3,6 +3,7 @@
 #include "Unit1.h"
 #include "Unit24.h"
 #include "appearance.h"
+#include "windowframe.h"
 
 #include <QRadioButton>
 #include <QSlider>
@@ -17,9 +18,9 @@ std::array<TRzGroup *, store::kGroupCount> storedGroups(const TForm1 &main)
 
 }  // namespace
 
-void WindowSettings::setTop(int top) { m_main.move(m_main.x(), top); }
+void WindowSettings::setTop(int top) { WindowFrame::of(m_main).setOuterTop(top); }
 
-void WindowSettings::setLeft(int left) { m_main.move(left, m_main.y()); }
+void WindowSettings::setLeft(int left) { WindowFrame::of(m_main).setOuterLeft(left); }
 
 void WindowSettings::setTrackPosition(int position) { m_appearance.TrackBar1->setValue(position); }
 
@@ -49,15 +50,16 @@ void WindowSettings::setStretch(bool stretch)
 store::SettingsSnapshot WindowSettings::snapshot() const
 {
     store::SettingsSnapshot snapshot;
-    snapshot.top = m_main.y();
-    snapshot.left = m_main.x();
+    const QRect outer = WindowFrame::of(m_main).outerRect();
+    snapshot.top = outer.y();
+    snapshot.left = outer.x();
     snapshot.trackPosition = m_appearance.TrackBar1->value();
     snapshot.customBackground = m_appearance.customBackground();
     snapshot.pictureFileName = m_appearance.pictureFileName();
     const auto groups = storedGroups(m_main);
     for (int k = 0; k < store::kGroupCount; ++k)
         snapshot.groups[k] = groups[k]->opened();
-    snapshot.outerHeight = m_main.frameGeometry().height();
+    snapshot.outerHeight = outer.height();
     snapshot.stretch = calc::Appearance::instance().stretch();
     return snapshot;
 }

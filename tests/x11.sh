@@ -85,10 +85,11 @@ frame_of() {
   echo "$id"
 }
 
-# outer ID: "left top width height" of the window with its frame, as mapped.
+# outer ID: "left top width height" of the window with its frame, as mapped
+# (xwininfo gives the outer corner of the border, and the size inside it).
 outer() {
   xwininfo -id "$(frame_of "$1")" | awk '/Absolute upper-left X/ {x = $4} /Absolute upper-left Y/ {y = $4}
-    /Border width/ {b = $3} /Width:/ {w = $2} /Height:/ {h = $2} END {print x - b, y - b, w + 2 * b, h + 2 * b}'
+    /Border width/ {b = $3} /Width:/ {w = $2} /Height:/ {h = $2} END {print x, y, w + 2 * b, h + 2 * b}'
 }
 
 # settled_outer ID: outer, once two readings a fifth of a second apart agree.

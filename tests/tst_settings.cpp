@@ -221,14 +221,14 @@ void TestSettings::load_data()
     // A value hidden in a long line, where a reader taking the line in 8 KB
     // pieces would see a line of its own.
     QByteArray forged(20 * 1024, 'x');
-    forged.replace(store::kMaxLineBytes, 21, "FormLeft1.6.1Pro=5000");
-    forged.replace(2 * store::kMaxLineBytes, 21, "FormLeft1.6.1Pro=5000");
+    forged.replace(8192, 21, "FormLeft1.6.1Pro=5000");
+    forged.replace(16384, 21, "FormLeft1.6.1Pro=5000");
     auto withoutLeft = kStored;
     withoutLeft.removeAt(1);
     QTest::newRow("a 20 KB line hiding a value cannot set it") << forged + '\n' + storeText(withoutLeft)
                                                               << LoadOutcome::FirstRun << QStringList{"top 29"};
 
-    // The longest line read is kMaxLineBytes long, line end not counted.
+    // The longest line read is 8 KB long, line end not counted.
     const QByteArray nameValue = "PhonSvoiName1.6.1Pro=";
     auto withName = [&](qsizetype lineBytes, const char *lineEnd) {
         auto values = replaced("PhonSvoi1.6.1Pro", "1");
@@ -237,18 +237,18 @@ void TestSettings::load_data()
     };
     QStringList longName = kApplied;
     longName[3] = "custom 1";
-    longName.insert(4, "picture " + QString(store::kMaxLineBytes - nameValue.size(), u'n'));
-    QTest::newRow("a line of exactly the limit is read") << withName(store::kMaxLineBytes, "\n")
+    longName.insert(4, "picture " + QString(8192 - nameValue.size(), u'n'));
+    QTest::newRow("a line of exactly the limit is read") << withName(8192, "\n")
                                                          << LoadOutcome::Complete << longName;
-    QTest::newRow("a line of exactly the limit is read, CR LF") << withName(store::kMaxLineBytes, "\r\n")
+    QTest::newRow("a line of exactly the limit is read, CR LF") << withName(8192, "\r\n")
                                                                 << LoadOutcome::Complete << longName;
     QTest::newRow("a line one byte over the limit is skipped")
-        << withName(store::kMaxLineBytes + 1, "\n") << LoadOutcome::FirstRun
+        << withName(8193, "\n") << LoadOutcome::FirstRun
         << kApplied.mid(0, 3) + QStringList{"custom 1"};
 
     // Thirteen values need a few hundred bytes: a file over a megabyte is no store.
     const QByteArray values = storeText(kStored);
-    const QByteArray padding(store::kMaxFileBytes - values.size() - 1, '#');
+    const QByteArray padding(1024 * 1024 - values.size() - 1, '#');
     QTest::newRow("a file of exactly a megabyte") << values + padding + '\n' << LoadOutcome::Complete << kApplied;
     QTest::newRow("a file one byte over a megabyte") << values + padding + "#\n" << LoadOutcome::FirstRun
                                                      << QStringList{};

@@ -600,6 +600,8 @@ void TestSettings::reachable_data()
     QTest::newRow("largest left, smallest top") << QPoint(INT_MAX, INT_MIN) << 217 << 20 << false;
     QTest::newRow("smallest left, largest top") << QPoint(INT_MIN, INT_MAX) << 217 << 20 << false;
     QTest::newRow("largest both") << QPoint(INT_MAX, INT_MAX) << INT_MAX << INT_MAX << false;
+    QTest::newRow("right edge past the largest integer") << QPoint(INT_MAX - 100, 10) << 217 << 20 << false;
+    QTest::newRow("title bar past the largest integer") << QPoint(10, INT_MAX - 5) << 217 << 20 << false;
     QTest::newRow("largest width") << QPoint(0, 0) << INT_MAX << 20 << false;
     QTest::newRow("largest title bar") << QPoint(0, 0) << 217 << INT_MAX << false;
 }

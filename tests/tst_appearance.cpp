@@ -114,6 +114,8 @@ void TestAppearance::initTestCase()
 
 void TestAppearance::init()
 {
+    if (QFileInfo(m_store).isDir())
+        QDir(m_store).removeRecursively();
     QFile::remove(m_store);
     m_messages.clear();
     m_welcomes = 0;

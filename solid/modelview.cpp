@@ -2,6 +2,7 @@
 
 #include "modelrenderer.h"
 
+#include <QEvent>
 #include <QOffscreenSurface>
 #include <QOpenGLContext>
 #include <QOpenGLFunctions>
@@ -35,12 +36,20 @@ private:
 
 const QString TModelPanel::kNoOpenGL = QStringLiteral("Трёхмерная модель недоступна: OpenGL не работает");
 
-TModelPanel::TModelPanel(QWidget *parent) : QWidget(parent)
+TModelPanel::TModelPanel(QWidget *parent) : QWidget(parent) {}
+
+bool TModelPanel::event(QEvent *event)
 {
-    if (openGLUsable()) {
-        m_surface = new ModelSurface(this);
-        m_surface->setGeometry(rect());
+    // Polished just before its window is first made, the panel decides then
+    // whether it draws with OpenGL, so the question costs nothing at start-up.
+    if (event->type() == QEvent::Polish && !m_decided) {
+        m_decided = true;
+        if (openGLUsable()) {
+            m_surface = new ModelSurface(this);
+            m_surface->setGeometry(rect());
+        }
     }
+    return QWidget::event(event);
 }
 
 QSurfaceFormat TModelPanel::surfaceFormat()

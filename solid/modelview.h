@@ -52,6 +52,7 @@ public:
     static bool openGLUsable();
 
 protected:
+    bool event(QEvent *event) override;
     void paintEvent(QPaintEvent *event) override;
     void resizeEvent(QResizeEvent *event) override;
 
@@ -62,6 +63,7 @@ private:
     void paintFace(QPaintDevice *device);
     void refresh();
 
+    bool m_decided = false;             // whether to draw with OpenGL
     ModelSurface *m_surface = nullptr;  // none without OpenGL
     QString m_caption;
     std::optional<ModelFrame> m_frame;

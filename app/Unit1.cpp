@@ -1,40 +1,12 @@
 #include "Unit1.h"
 
 #include "appearance.h"
-#include "calcscreen.h"
-#include "messages.h"
-#include "Unit2.h"
-#include "Unit3.h"
-#include "Unit4.h"
-#include "Unit5.h"
-#include "Unit6.h"
-#include "Unit7.h"
-#include "Unit8.h"
-#include "Unit9.h"
-#include "Unit10.h"
-#include "Unit18.h"
-#include "Unit20.h"
-#include "Unit24.h"
-#include "Unit25.h"
-#include "placement.h"
-#include "settingsbinding.h"
-#include "settingsformat.h"
-#include "settingsstore.h"
+#include "screen.h"
 #include "windowframe.h"
-#include "Unit45.h"
-#include "Unit46.h"
-#include "Unit47.h"
-#include "Unit48.h"
-#include "Unit49.h"
-#include "Unit50.h"
-#include "Unit51.h"
 
 #include <QApplication>
 #include <QCloseEvent>
 #include <QScreen>
-#include <QTimer>
-
-#include <functional>
 
 TForm1 *Form1 = nullptr;
 
@@ -45,7 +17,7 @@ using Handler = void (TForm1::*)();
 struct ItemEntry {
     int index;  // the number in the handler's name
     const char *caption;
-    Handler handler;  // null while the item's screen is not part of the program
+    Handler handler;
 };
 
 struct GroupEntry {
@@ -75,10 +47,10 @@ const std::vector<GroupEntry> &groupTable()
           {2, "Параллелограмм", &TForm1::RzGroup1Items2Click},
           {3, "Круг", &TForm1::RzGroup1Items3Click},
           {4, "Квадрат", &TForm1::RzGroup1Items4Click},
-          {5, "Трапеция", nullptr},
-          {7, "Правильный многоугольник", nullptr},
-          {8, "Эллипс", nullptr},
-          {9, "Полукруг", nullptr}}},
+          {5, "Трапеция", &TForm1::RzGroup1Items5Click},
+          {7, "Правильный многоугольник", &TForm1::RzGroup1Items7Click},
+          {8, "Эллипс", &TForm1::RzGroup1Items8Click},
+          {9, "Полукруг", &TForm1::RzGroup1Items9Click}}},
         {&TForm1::RzGroup6, "RzGroup6", "Объём", QColor(240, 251, 255), false, &TForm1::RzGroup6Open,
          &TForm1::RzGroup6Close,
          {{0, "Конус", &TForm1::RzGroup6Items0Click},
@@ -94,33 +66,33 @@ const std::vector<GroupEntry> &groupTable()
           {2, "Температура", &TForm1::RzGroup2Items2Click},
           {3, "Единицы информации", &TForm1::RzGroup2Items3Click},
           {4, "Скорость", &TForm1::RzGroup2Items4Click},
-          {5, "Давление", nullptr},
-          {6, "Единицы сил", nullptr},
-          {7, "Единицы мощности", nullptr},
-          {8, "Меры площадей", nullptr},
-          {9, "Меры объёма тел", nullptr},
-          {10, "Меры объёма жидкостей", nullptr},
-          {11, "Угловая мера", nullptr},
-          {12, "Единицы энергии", nullptr}}},
+          {5, "Давление", &TForm1::RzGroup2Items5Click},
+          {6, "Единицы сил", &TForm1::RzGroup2Items6Click},
+          {7, "Единицы мощности", &TForm1::RzGroup2Items7Click},
+          {8, "Меры площадей", &TForm1::RzGroup2Items8Click},
+          {9, "Меры объёма тел", &TForm1::RzGroup2Items9Click},
+          {10, "Меры объёма жидкостей", &TForm1::RzGroup2Items10Click},
+          {11, "Угловая мера", &TForm1::RzGroup2Items11Click},
+          {12, "Единицы энергии", &TForm1::RzGroup2Items12Click}}},
         {&TForm1::RzGroup4, "RzGroup4", "Решение задач", kSkyBlue, false, &TForm1::RzGroup4Open,
          &TForm1::RzGroup4Close,
-         {{0, "Квадратное уравнение", nullptr},
-          {5, "Биквадратное уравнение", nullptr},
-          {1, "Система линейных уравнений", nullptr},
-          {2, "Операции с дробями", nullptr},
-          {3, "Арифметическая прогрессия", nullptr},
-          {4, "Геометрическая прогрессия", nullptr}}},
+         {{0, "Квадратное уравнение", &TForm1::RzGroup4Items0Click},
+          {5, "Биквадратное уравнение", &TForm1::RzGroup4Items5Click},
+          {1, "Система линейных уравнений", &TForm1::RzGroup4Items1Click},
+          {2, "Операции с дробями", &TForm1::RzGroup4Items2Click},
+          {3, "Арифметическая прогрессия", &TForm1::RzGroup4Items3Click},
+          {4, "Геометрическая прогрессия", &TForm1::RzGroup4Items4Click}}},
         {&TForm1::RzGroup5, "RzGroup5", "Разное", kSkyBlue, false, &TForm1::RzGroup5Open, &TForm1::RzGroup5Close,
-         {{0, "Плотность веществ", nullptr},
-          {1, "Скорость различных объектов", nullptr},
-          {2, "Самые высокие горы", nullptr},
-          {3, "Самые большие озёра", nullptr},
-          {4, "Самые длинные реки", nullptr},
-          {5, "Краткая справка по планетам", nullptr},
-          {6, "Основные константы", nullptr},
-          {7, "Десятичные приставки в СИ", nullptr},
-          {8, "Калькулятор Windows", nullptr},
-          {9, "Эталоны системы единиц СИ", nullptr}}},
+         {{0, "Плотность веществ", &TForm1::RzGroup5Items0Click},
+          {1, "Скорость различных объектов", &TForm1::RzGroup5Items1Click},
+          {2, "Самые высокие горы", &TForm1::RzGroup5Items2Click},
+          {3, "Самые большие озёра", &TForm1::RzGroup5Items3Click},
+          {4, "Самые длинные реки", &TForm1::RzGroup5Items4Click},
+          {5, "Краткая справка по планетам", &TForm1::RzGroup5Items5Click},
+          {6, "Основные константы", &TForm1::RzGroup5Items6Click},
+          {7, "Десятичные приставки в СИ", &TForm1::RzGroup5Items7Click},
+          {8, "Калькулятор Windows", &TForm1::RzGroup5Items8Click},
+          {9, "Эталоны системы единиц СИ", &TForm1::RzGroup5Items9Click}}},
     };
     return table;
 }
@@ -139,7 +111,7 @@ void showScreen(QWidget *screen)
     screen->activateWindow();
 }
 
-TForm1::TForm1()
+TForm1::TForm1(const calc::Context &)
     : QWidget(nullptr, Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
                            Qt::WindowMinimizeButtonHint | Qt::WindowCloseButtonHint)
 {
@@ -167,9 +139,9 @@ TForm1::TForm1()
         for (const ItemEntry &itemEntry : entry.items) {
             TRzGroupItem *item = group->addItem(QString::fromUtf8(itemEntry.caption),
                                                 itemName(QLatin1String(entry.name), itemEntry.index));
-            item->setEnabled(itemEntry.handler != nullptr);
-            if (itemEntry.handler)
-                connect(item, &QAbstractButton::clicked, this, itemEntry.handler);
+            // An item works once something answers it ("Выход" is the window's own).
+            item->setEnabled(itemEntry.handler == &TForm1::RzGroup3Items2Click);
+            connect(item, &QAbstractButton::clicked, this, itemEntry.handler);
         }
         connect(group, &TRzGroup::groupOpened, this, entry.open);
         connect(group, &TRzGroup::groupClosed, this, entry.close);
@@ -180,6 +152,8 @@ TRzGroupItem *TForm1::item(const TRzGroup *group, int index) const
 {
     return group->findChild<TRzGroupItem *>(itemName(group->objectName(), index), Qt::FindDirectChildrenOnly);
 }
+
+TRzGroupItem *TForm1::item(const QString &name) const { return RzGroupBar1->findChild<TRzGroupItem *>(name); }
 
 void TForm1::openGroup(TRzGroup *group, int growth)
 {
@@ -210,106 +184,104 @@ void TForm1::RzGroup4Close() { closeGroup(RzGroup4); }
 void TForm1::RzGroup5Close() { closeGroup(RzGroup5); }
 void TForm1::RzGroup6Close() { closeGroup(RzGroup6); }
 
-void TForm1::RzGroup3Items0Click() { showScreen(Form24); }
-void TForm1::RzGroup3Items1Click() { Form10->exec(); }
+// "Выход" closes the window as its title bar does; every other item is
+// reported to whoever opens the screens.
 void TForm1::RzGroup3Items2Click() { close(); }
 
-void TForm1::RzGroup1Items0Click() { showScreen(Form5); }
-void TForm1::RzGroup1Items1Click() { showScreen(Form3); }
-void TForm1::RzGroup1Items2Click() { showScreen(Form4); }
-void TForm1::RzGroup1Items3Click() { showScreen(Form6); }
-void TForm1::RzGroup1Items4Click() { showScreen(Form2); }
-
-void TForm1::RzGroup2Items0Click() { showScreen(Form7); }
-void TForm1::RzGroup2Items1Click() { showScreen(Form8); }
-void TForm1::RzGroup2Items2Click() { showScreen(Form9); }
-void TForm1::RzGroup2Items3Click() { showScreen(Form18); }
-void TForm1::RzGroup2Items4Click() { showScreen(Form20); }
+#define KALKORT_ITEM(group, index) \
+    void TForm1::group##Items##index##Click() { emit itemClicked(QStringLiteral(#group "Items" #index)); }
+KALKORT_ITEM(RzGroup3, 0)
+KALKORT_ITEM(RzGroup3, 1)
+KALKORT_ITEM(RzGroup1, 0)
+KALKORT_ITEM(RzGroup1, 1)
+KALKORT_ITEM(RzGroup1, 2)
+KALKORT_ITEM(RzGroup1, 3)
+KALKORT_ITEM(RzGroup1, 4)
+KALKORT_ITEM(RzGroup1, 5)
+KALKORT_ITEM(RzGroup1, 7)
+KALKORT_ITEM(RzGroup1, 8)
+KALKORT_ITEM(RzGroup1, 9)
+KALKORT_ITEM(RzGroup6, 0)
+KALKORT_ITEM(RzGroup6, 1)
+KALKORT_ITEM(RzGroup6, 2)
+KALKORT_ITEM(RzGroup6, 3)
+KALKORT_ITEM(RzGroup6, 4)
+KALKORT_ITEM(RzGroup6, 5)
+KALKORT_ITEM(RzGroup6, 6)
+KALKORT_ITEM(RzGroup2, 0)
+KALKORT_ITEM(RzGroup2, 1)
+KALKORT_ITEM(RzGroup2, 2)
+KALKORT_ITEM(RzGroup2, 3)
+KALKORT_ITEM(RzGroup2, 4)
+KALKORT_ITEM(RzGroup2, 5)
+KALKORT_ITEM(RzGroup2, 6)
+KALKORT_ITEM(RzGroup2, 7)
+KALKORT_ITEM(RzGroup2, 8)
+KALKORT_ITEM(RzGroup2, 9)
+KALKORT_ITEM(RzGroup2, 10)
+KALKORT_ITEM(RzGroup2, 11)
+KALKORT_ITEM(RzGroup2, 12)
+KALKORT_ITEM(RzGroup4, 0)
+KALKORT_ITEM(RzGroup4, 1)
+KALKORT_ITEM(RzGroup4, 2)
+KALKORT_ITEM(RzGroup4, 3)
+KALKORT_ITEM(RzGroup4, 4)
+KALKORT_ITEM(RzGroup4, 5)
+KALKORT_ITEM(RzGroup5, 0)
+KALKORT_ITEM(RzGroup5, 1)
+KALKORT_ITEM(RzGroup5, 2)
+KALKORT_ITEM(RzGroup5, 3)
+KALKORT_ITEM(RzGroup5, 4)
+KALKORT_ITEM(RzGroup5, 5)
+KALKORT_ITEM(RzGroup5, 6)
+KALKORT_ITEM(RzGroup5, 7)
+KALKORT_ITEM(RzGroup5, 8)
+KALKORT_ITEM(RzGroup5, 9)
+#undef KALKORT_ITEM
 
 namespace {
-QString &settingsPath()
+
+// The main window's frame, whose client height changes with the group bar.
+WindowFrame &frameOf(TForm1 &window)
 {
-    static QString path;
-    return path;
+    WindowFrame &frame = WindowFrame::of(window);
+    frame.setClientResizer([&window](int clientHeight) {
+        window.setFixedHeight(clientHeight);
+        window.RzGroupBar1->setGeometry(window.rect());
+    });
+    return frame;
 }
 
-std::function<void()> &welcomePresenter()
-{
-    static std::function<void()> presenter;
-    return presenter;
-}
 }  // namespace
 
-void TForm1::setWelcomePresenter(std::function<void()> presenter) { welcomePresenter() = std::move(presenter); }
-
-void TForm1::setSettingsFile(const QString &path) { settingsPath() = path; }
-
-QString TForm1::settingsFile() { return settingsPath().isEmpty() ? store::settingsFilePath() : settingsPath(); }
-
-void TForm1::setOuterHeight(int outerHeight) { WindowFrame::of(*this).setOuterHeight(outerHeight); }
+void TForm1::setOuterHeight(int outerHeight) { frameOf(*this).setOuterHeight(outerHeight); }
 
 void TForm1::showEvent(QShowEvent *event)
 {
-    if (!event->spontaneous() && !m_loaded) {
-        m_loaded = true;
+    if (!event->spontaneous() && !m_shown) {
+        m_shown = true;
         FormShow();
     }
     QWidget::showEvent(event);
 }
 
-void TForm1::FormShow()
-{
-    const QString path = settingsFile();
-    store::removeLeftovers(path);
-    WindowFrame::of(*this).setClientResizer([this](int clientHeight) {
-        setFixedHeight(clientHeight);
-        RzGroupBar1->setGeometry(rect());
-    });
-    WindowSettings target(*this, *Form24);
-    const store::LoadOutcome outcome = store::loadSettings(store::readStore(path), target);
-    keepReachable();
-    if (outcome == store::LoadOutcome::FirstRun) {
-        // In front of the main window, once that is on the screen.
-        QTimer::singleShot(0, Form25, [] {
-            if (welcomePresenter())
-                welcomePresenter()();
-            else
-                Form25->exec();
-        });
-    }
-}
+void TForm1::FormShow() { emit firstShown(); }
 
 void TForm1::keepReachable()
 {
     // At least every caption bar fits.
     const int captions = 6 * TRzGroup::kCaptionHeight + 7 * TRzGroupBar::kBorder;
-    WindowFrame::of(*this).restore(kDesignedPosition, captions);
+    frameOf(*this).restore(kDesignedPosition, captions);
 }
 
-void TForm1::FormClose()
+void TForm1::place(placement::Choice choice)
 {
-    const QString path = settingsFile();
-    const WindowSettings source(*this, *Form24);
-    const store::SaveOutcome outcome = store::saveSettings(path, source.snapshot());
-    m_saved = outcome.ok();
-    if (!m_saved)
-        calc::showMessage(store::saveFailureMessage(path, outcome.error));
-}
-void TForm1::showSolidScreen(QWidget *screen)
-{
-    for (QWidget *solid : std::initializer_list<QWidget *>{Form45, Form46, Form47, Form48, Form49, Form50, Form51})
-        if (solid != screen)
-            solid->close();
-    showScreen(screen);
+    const QRect workArea = (screen() ? screen() : QGuiApplication::primaryScreen())->availableGeometry();
+    WindowFrame &frame = frameOf(*this);
+    frame.moveOuter(placement::place(choice, workArea, frame.outerRect().width()));
 }
 
-void TForm1::RzGroup6Items0Click() { showSolidScreen(Form46); }
-void TForm1::RzGroup6Items1Click() { showSolidScreen(Form45); }
-void TForm1::RzGroup6Items2Click() { showSolidScreen(Form47); }
-void TForm1::RzGroup6Items3Click() { showSolidScreen(Form48); }
-void TForm1::RzGroup6Items4Click() { showSolidScreen(Form49); }
-void TForm1::RzGroup6Items5Click() { showSolidScreen(Form50); }
-void TForm1::RzGroup6Items6Click() { showSolidScreen(Form51); }
+void TForm1::FormClose() { emit closing(); }
 
 void TForm1::closeEvent(QCloseEvent *event)
 {

@@ -1,13 +1,15 @@
 // The main window: the group bar whose items open the other screens, and
-// the hidden holder of the current background picture.
+// the hidden holder of the current background picture. It knows no other
+// screen: its item handlers, its first showing and its closing are reported
+// through signals, and the place that creates the screens answers them.
 #pragma once
 
+#include "context.h"
 #include "controls.h"
 #include "groupbar.h"
+#include "placement.h"
 
 #include <QWidget>
-
-#include <functional>
 
 class TForm1 : public QWidget
 {
@@ -16,7 +18,7 @@ public:
     static constexpr QPoint kDesignedPosition{399, 29};
     static constexpr QSize kClientSize{215, 637};
 
-    TForm1();
+    explicit TForm1(const calc::Context &context = calc::Context::standard());
 
     TRzGroupBar *RzGroupBar1;
     TRzGroup *RzGroup2, *RzGroup3, *RzGroup4;
@@ -26,6 +28,25 @@ public:
     // The item of a group by its handler's number (RzGroup1Items7 is
     // "Правильный многоугольник").
     TRzGroupItem *item(const TRzGroup *group, int index) const;
+    // An item by its name ("RzGroup1Items7").
+    TRzGroupItem *item(const QString &name) const;
+
+    // Sets the height the window has with its frame and title bar.
+    void setOuterHeight(int outerHeight);
+    // Applies a restored place and height: the designed place when the title
+    // bar would not lie whole within a work area, a height within the work area.
+    void keepReachable();
+    // Moves the window's frame, title bar included, as the settings screen's
+    // placement choice says.
+    void place(placement::Choice choice);
+
+signals:
+    // The window is shown for the first time: the settings are due.
+    void firstShown();
+    // The window closes: the settings are to be saved.
+    void closing();
+    // An item was clicked (by its name, "RzGroup1Items7").
+    void itemClicked(const QString &item);
 
 public slots:
     void RzGroup1Open();
@@ -41,6 +62,9 @@ public slots:
     void RzGroup5Close();
     void RzGroup6Close();
 
+    void FormShow();
+    void FormClose();
+
     void RzGroup3Items0Click();
     void RzGroup3Items1Click();
     void RzGroup3Items2Click();
@@ -49,28 +73,10 @@ public slots:
     void RzGroup1Items2Click();
     void RzGroup1Items3Click();
     void RzGroup1Items4Click();
-    void RzGroup2Items0Click();
-    void RzGroup2Items1Click();
-    void RzGroup2Items2Click();
-    void RzGroup2Items3Click();
-    void RzGroup2Items4Click();
-
-    // Sets the height the window has with its frame and title bar.
-    void setOuterHeight(int outerHeight);
-
-    // Where the settings are read and written (tests point it elsewhere).
-    static void setSettingsFile(const QString &path);
-    static QString settingsFile();
-    // How the welcome screen is presented (tests record it instead).
-    static void setWelcomePresenter(std::function<void()> presenter);
-    // False when the last save could not write the settings file.
-    bool lastSaveSucceeded() const { return m_saved; }
-
-public slots:
-    // Loads the settings the first time the window is shown.
-    void FormShow();
-    // Saves them when the window closes.
-    void FormClose();
+    void RzGroup1Items5Click();
+    void RzGroup1Items7Click();
+    void RzGroup1Items8Click();
+    void RzGroup1Items9Click();
     void RzGroup6Items0Click();
     void RzGroup6Items1Click();
     void RzGroup6Items2Click();
@@ -78,19 +84,44 @@ public slots:
     void RzGroup6Items4Click();
     void RzGroup6Items5Click();
     void RzGroup6Items6Click();
+    void RzGroup2Items0Click();
+    void RzGroup2Items1Click();
+    void RzGroup2Items2Click();
+    void RzGroup2Items3Click();
+    void RzGroup2Items4Click();
+    void RzGroup2Items5Click();
+    void RzGroup2Items6Click();
+    void RzGroup2Items7Click();
+    void RzGroup2Items8Click();
+    void RzGroup2Items9Click();
+    void RzGroup2Items10Click();
+    void RzGroup2Items11Click();
+    void RzGroup2Items12Click();
+    void RzGroup4Items0Click();
+    void RzGroup4Items1Click();
+    void RzGroup4Items2Click();
+    void RzGroup4Items3Click();
+    void RzGroup4Items4Click();
+    void RzGroup4Items5Click();
+    void RzGroup5Items0Click();
+    void RzGroup5Items1Click();
+    void RzGroup5Items2Click();
+    void RzGroup5Items3Click();
+    void RzGroup5Items4Click();
+    void RzGroup5Items5Click();
+    void RzGroup5Items6Click();
+    void RzGroup5Items7Click();
+    void RzGroup5Items8Click();
+    void RzGroup5Items9Click();
 
 protected:
     void showEvent(QShowEvent *event) override;
     void closeEvent(QCloseEvent *event) override;
 
 private:
-    void keepReachable();
-    bool m_loaded = false;
-    bool m_saved = true;
+    bool m_shown = false;
     void openGroup(TRzGroup *group, int growth);
     void closeGroup(TRzGroup *group);
-    // Closes the other solid screens, so that one 3D model at most is shown.
-    void showSolidScreen(QWidget *screen);
 };
 
 extern TForm1 *Form1;

@@ -22,7 +22,7 @@ calc::TImage *emblemControl(QWidget *parent, const char *name, const QRect &geom
 
 }  // namespace
 
-TForm10::TForm10() : InfoScreen(QStringLiteral("О программе..."), QSize(494, 189))
+TForm10::TForm10(const calc::Context &context) : InfoScreen(QStringLiteral("О программе..."), QSize(494, 189), context)
 {
     setObjectName(QStringLiteral("Form10"));
     const QColor blue(0, 0, 255);
@@ -30,10 +30,10 @@ TForm10::TForm10() : InfoScreen(QStringLiteral("О программе..."), QSiz
     Label3->setAlignment(Qt::AlignCenter);
 
     RzURLLabel3 = new TRzURLLabel(QStringLiteral("Купить"), QUrl(QStringLiteral("https://shop.example.org/kalkort/buy")),
-                                  this);
+                                  context, this);
     RzURLLabel3->setObjectName(QStringLiteral("RzURLLabel3"));
     RzURLLabel3->setGeometry(8, 6, 60, 16);
-    RzURLLabel4 = new TRzURLLabel(QStringLiteral("Магазин"), QUrl(QStringLiteral("https://shop.example.org/")), this);
+    RzURLLabel4 = new TRzURLLabel(QStringLiteral("Магазин"), QUrl(QStringLiteral("https://shop.example.org/")), context, this);
     RzURLLabel4->setObjectName(QStringLiteral("RzURLLabel4"));
     RzURLLabel4->setGeometry(434, 6, 56, 16);
     RzURLLabel4->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
@@ -47,11 +47,11 @@ TForm10::TForm10() : InfoScreen(QStringLiteral("О программе..."), QSiz
     Label2 = addLabel("Label2", QStringLiteral("Бета-тестер: пользователи Калькорта."),
                       QRect(80, 116, 290, 18), 13);
     RzURLLabel1 = new TRzURLLabel(QStringLiteral("E-mail: kalkort@example.org"),
-                                  QUrl(QStringLiteral("mailto:kalkort@example.org")), this);
+                                  QUrl(QStringLiteral("mailto:kalkort@example.org")), context, this);
     RzURLLabel1->setObjectName(QStringLiteral("RzURLLabel1"));
     RzURLLabel1->setGeometry(80, 76, 200, 16);
     RzURLLabel2 = new TRzURLLabel(QStringLiteral("Сайт программы"), QUrl(QStringLiteral("https://kalkort.example.org/")),
-                                  this);
+                                  context, this);
     RzURLLabel2->setObjectName(QStringLiteral("RzURLLabel2"));
     RzURLLabel2->setGeometry(80, 140, 120, 16);
 

@@ -9,7 +9,7 @@ class TForm10 : public InfoScreen
 {
     Q_OBJECT
 public:
-    TForm10();
+    explicit TForm10(const calc::Context &context = calc::Context::standard());
 
     QLabel *Label1, *Label2, *Label3;
     TRzURLLabel *RzURLLabel1, *RzURLLabel2, *RzURLLabel3, *RzURLLabel4;

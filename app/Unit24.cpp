@@ -1,13 +1,10 @@
 #include "Unit24.h"
 
-#include "Unit1.h"
 #include "appearance.h"
 #include "artwork.h"
-#include "calcscreen.h"
-#include "messages.h"
+#include "screen.h"
 #include "pictures.h"
 #include "placement.h"
-#include "windowframe.h"
 
 #include <QGridLayout>
 #include <QGuiApplication>
@@ -95,17 +92,16 @@ void TOpenPictureDialog::accept()
     QFileDialog::accept();
 }
 
-TForm24::TForm24()
-    : QWidget(nullptr, Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowCloseButtonHint)
+TForm24::TForm24(const calc::Context &context)
+    : QWidget(nullptr, Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowCloseButtonHint),
+      m_context(context)
 {
     setObjectName(QStringLiteral("Form24"));
     setWindowTitle(QStringLiteral("Настройки"));
     setFont(calc::arial(11));
     setFixedSize(417, 259);
 
-    Image1 = new calc::TImage(this);
-    Image1->setObjectName(QStringLiteral("Image1"));
-    Image1->setGeometry(rect());
+    Image1 = calc::addBackground(this, QStringLiteral("Image1"));
 
     for (int position = 1; position <= artwork::kBuiltInCount; ++position) {
         auto *holder = new calc::TImage(this);
@@ -197,25 +193,19 @@ void TForm24::showEvent(QShowEvent *event)
 
 void TForm24::FormShow()
 {
-    const auto &appearance = calc::Appearance::instance();
-    Image1->setPicture(appearance.background());
-    Image1->setStretch(appearance.stretch());
-    Image2->setStretch(appearance.stretch());
+    calc::copyBackground(Image1);
+    Image2->setStretch(calc::Appearance::instance().stretch());
 }
 
 void TForm24::RzComboBox1Change()
 {
     const QString choice = RzComboBox1->currentText();
-    const QRect workArea = (Form1->screen() ? Form1->screen() : QGuiApplication::primaryScreen())->availableGeometry();
-    // The frame, title bar included, goes where the choice says.
-    WindowFrame &frame = WindowFrame::of(*Form1);
-    const int width = frame.outerRect().width();
     if (choice == kTopLeft)
-        frame.moveOuter(placement::place(placement::Choice::TopLeft, workArea, width));
+        emit placementChosen(placement::Choice::TopLeft);
     if (choice == kTopRight)
-        frame.moveOuter(placement::place(placement::Choice::TopRight, workArea, width));
+        emit placementChosen(placement::Choice::TopRight);
     if (choice == kCentre)
-        frame.moveOuter(placement::place(placement::Choice::Centre, workArea, width));
+        emit placementChosen(placement::Choice::Centre);
 }
 
 void TForm24::TrackBar1Change()
@@ -263,7 +253,7 @@ bool TForm24::loadPreviewFile(const QString &fileName)
 {
     const pictures::Picture picture = pictures::loadPictureFile(fileName);
     if (!picture.ok()) {
-        calc::showMessage(pictures::failureMessage(fileName, picture.error));
+        m_context.showMessage(pictures::failureMessage(fileName, picture.error));
         return false;
     }
     Image2->setPicture(picture.image);

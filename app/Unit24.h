@@ -2,7 +2,9 @@
 // own), stretching, and where the main window stands.
 #pragma once
 
+#include "context.h"
 #include "controls.h"
+#include "placement.h"
 
 #include <QFileDialog>
 #include <QWidget>
@@ -40,7 +42,7 @@ class TForm24 : public QWidget
 {
     Q_OBJECT
 public:
-    TForm24();
+    explicit TForm24(const calc::Context &context = calc::Context::standard());
 
     calc::TImage *Image1;
     QLabel *Label1, *Label2, *Label3, *Label4;
@@ -66,6 +68,10 @@ public:
 
     TOpenPictureDialog *openPictureDialog();
 
+signals:
+    // The user chose where the main window stands.
+    void placementChosen(placement::Choice choice);
+
 public slots:
     void FormShow();
     void RzComboBox1Change();
@@ -80,6 +86,7 @@ protected:
     void showEvent(QShowEvent *event) override;
 
 private:
+    const calc::Context &m_context;
     int m_customBackground = 0;
     QString m_pictureFileName;
     bool m_placed = false;

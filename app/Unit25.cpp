@@ -4,7 +4,8 @@
 
 TForm25 *Form25 = nullptr;
 
-TForm25::TForm25() : InfoScreen(QStringLiteral("Здравствуй, Пользователь!"), QSize(528, 225))
+TForm25::TForm25(const calc::Context &context)
+    : InfoScreen(QStringLiteral("Здравствуй, Пользователь!"), QSize(528, 225), context)
 {
     setObjectName(QStringLiteral("Form25"));
     const QColor blue(0, 0, 255);

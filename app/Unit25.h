@@ -9,7 +9,7 @@ class TForm25 : public InfoScreen
 {
     Q_OBJECT
 public:
-    TForm25();
+    explicit TForm25(const calc::Context &context = calc::Context::standard());
 
     QLabel *Label1, *Label2, *Label3;
     QPushButton *Button1;

@@ -1,6 +1,6 @@
 #include "groupbar.h"
 
-#include "calcscreen.h"
+#include "screen.h"
 
 #include <QEnterEvent>
 #include <QLinearGradient>

@@ -1,7 +1,6 @@
 #include "infoscreens.h"
 
-#include "appearance.h"
-#include "calcscreen.h"
+#include "screen.h"
 
 #include <QDesktopServices>
 #include <QGuiApplication>
@@ -9,18 +8,8 @@
 #include <QMouseEvent>
 #include <QScreen>
 
-namespace {
-
-TRzURLLabel::Opener &opener()
-{
-    static TRzURLLabel::Opener current;
-    return current;
-}
-
-}  // namespace
-
-TRzURLLabel::TRzURLLabel(const QString &text, const QUrl &target, QWidget *parent)
-    : QLabel(text, parent), m_target(target)
+TRzURLLabel::TRzURLLabel(const QString &text, const QUrl &target, const calc::Context &context, QWidget *parent)
+    : QLabel(text, parent), m_target(target), m_context(context)
 {
     QFont font = this->font();
     font.setUnderline(true);
@@ -32,17 +21,10 @@ TRzURLLabel::TRzURLLabel(const QString &text, const QUrl &target, QWidget *paren
     setFocusPolicy(Qt::StrongFocus);
 }
 
-TRzURLLabel::Opener TRzURLLabel::setOpener(Opener next)
-{
-    Opener previous = std::move(opener());
-    opener() = std::move(next);
-    return previous;
-}
-
 void TRzURLLabel::openTarget()
 {
-    if (opener())
-        opener()(m_target);
+    if (m_context.openLink)
+        m_context.openLink(m_target);
     else
         QDesktopServices::openUrl(m_target);
 }
@@ -63,16 +45,15 @@ void TRzURLLabel::keyPressEvent(QKeyEvent *event)
     QLabel::keyPressEvent(event);
 }
 
-InfoScreen::InfoScreen(const QString &caption, QSize clientSize)
-    : QDialog(nullptr, Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowCloseButtonHint)
+InfoScreen::InfoScreen(const QString &caption, QSize clientSize, const calc::Context &context)
+    : QDialog(nullptr, Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowCloseButtonHint),
+      m_context(context)
 {
     setWindowTitle(caption);
     setFont(calc::arial(11));
     setFixedSize(clientSize);
     setModal(true);
-    Image1 = new calc::TImage(this);
-    Image1->setObjectName(QStringLiteral("Image1"));
-    Image1->setGeometry(rect());
+    Image1 = calc::addBackground(this, QStringLiteral("Image1"));
 }
 
 QLabel *InfoScreen::addLabel(const char *name, const QString &text, const QRect &geometry, int pixelHeight,
@@ -88,12 +69,7 @@ QLabel *InfoScreen::addLabel(const char *name, const QString &text, const QRect 
     return label;
 }
 
-void InfoScreen::FormShow()
-{
-    const auto &appearance = calc::Appearance::instance();
-    Image1->setPicture(appearance.background());
-    Image1->setStretch(appearance.stretch());
-}
+void InfoScreen::FormShow() { calc::copyBackground(Image1); }
 
 void InfoScreen::showEvent(QShowEvent *event)
 {

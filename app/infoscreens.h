@@ -1,13 +1,13 @@
 // Pieces shared by the About and welcome screens.
 #pragma once
 
+#include "context.h"
 #include "controls.h"
 
 #include <QDialog>
 #include <QLabel>
 #include <QUrl>
 
-#include <functional>
 
 // A link: underlined, in the highlight colour; a click (or Space / Enter
 // when it has the focus) opens its target with the desktop's handler.
@@ -15,12 +15,9 @@ class TRzURLLabel : public QLabel
 {
     Q_OBJECT
 public:
-    TRzURLLabel(const QString &text, const QUrl &target, QWidget *parent);
+    // Links open through the context's opener.
+    TRzURLLabel(const QString &text, const QUrl &target, const calc::Context &context, QWidget *parent);
     QUrl target() const { return m_target; }
-
-    // Where links are opened; tests record them instead.
-    using Opener = std::function<void(const QUrl &)>;
-    static Opener setOpener(Opener opener);
 
 protected:
     void mouseReleaseEvent(QMouseEvent *event) override;
@@ -29,6 +26,7 @@ protected:
 private:
     void openTarget();
     QUrl m_target;
+    const calc::Context &m_context;
 };
 
 // A modal information screen: fixed size, centred on the desktop, with the
@@ -43,8 +41,12 @@ public slots:
     void FormShow();
 
 protected:
-    InfoScreen(const QString &caption, QSize clientSize);
+    InfoScreen(const QString &caption, QSize clientSize, const calc::Context &context);
+    const calc::Context &context() const { return m_context; }
     QLabel *addLabel(const char *name, const QString &text, const QRect &geometry, int pixelHeight,
                      bool bold = false, const QColor &colour = Qt::black);
     void showEvent(QShowEvent *event) override;
+
+private:
+    const calc::Context &m_context;
 };

@@ -1,5 +1,5 @@
 #include "Unit1.h"
-#include "appearance.h"
+#include "context.h"
 #include "artwork.h"
 #include "screens.h"
 
@@ -57,7 +57,7 @@ int main(int argc, char *argv[])
     QApplication application(argc, argv);
     QCoreApplication::setApplicationName(QStringLiteral("kalkort"));
     const QString separator = QLocale::system().decimalPoint();
-    calc::setDecimalSeparator(separator.isEmpty() ? QChar(u'.') : separator.front());
+    calc::Context::standard().decimalSeparator = separator.isEmpty() ? QChar(u'.') : separator.front();
     closeOnTerminate();
 
     createScreens();

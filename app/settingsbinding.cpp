@@ -7,6 +7,7 @@
 
 #include <QRadioButton>
 #include <QSlider>
+#include <QTimer>
 
 namespace {
 
@@ -47,19 +48,54 @@ void WindowSettings::setStretch(bool stretch)
     (stretch ? m_appearance.RadioButton1 : m_appearance.RadioButton2)->setChecked(true);
 }
 
-store::SettingsSnapshot WindowSettings::snapshot() const
+store::SettingsSnapshot WindowSettings::snapshot() const { return windowSnapshot(m_main, m_appearance); }
+
+store::SettingsSnapshot windowSnapshot(const TForm1 &main, const TForm24 &appearance)
 {
     store::SettingsSnapshot snapshot;
-    const QRect outer = WindowFrame::of(m_main).outerRect();
+    const QRect outer = WindowFrame::outerRectOf(main);
     snapshot.top = outer.y();
     snapshot.left = outer.x();
-    snapshot.trackPosition = m_appearance.TrackBar1->value();
-    snapshot.customBackground = m_appearance.customBackground();
-    snapshot.pictureFileName = m_appearance.pictureFileName();
-    const auto groups = storedGroups(m_main);
+    snapshot.trackPosition = appearance.TrackBar1->value();
+    snapshot.customBackground = appearance.customBackground();
+    snapshot.pictureFileName = appearance.pictureFileName();
+    const auto groups = storedGroups(main);
     for (int k = 0; k < store::kGroupCount; ++k)
         snapshot.groups[k] = groups[k]->opened();
     snapshot.outerHeight = outer.height();
     snapshot.stretch = calc::Appearance::instance().stretch();
     return snapshot;
+}
+
+QString settingsFile(const calc::Context &context)
+{
+    return context.settingsFile.isEmpty() ? store::settingsFilePath() : context.settingsFile;
+}
+
+void loadWindowSettings(TForm1 &main, TForm24 &appearance, const calc::Context &context,
+                        const std::function<void()> &welcome)
+{
+    const QString path = settingsFile(context);
+    store::removeLeftovers(path);
+    WindowSettings target(main, appearance);
+    const store::LoadOutcome outcome = store::loadSettings(store::readStore(path), target);
+    main.keepReachable();
+    if (outcome == store::LoadOutcome::FirstRun) {
+        // In front of the main window, once that is on the screen.
+        QTimer::singleShot(0, &main, [welcome, &context] {
+            if (context.presentWelcome)
+                context.presentWelcome();
+            else
+                welcome();
+        });
+    }
+}
+
+bool saveWindowSettings(const TForm1 &main, const TForm24 &appearance, const calc::Context &context)
+{
+    const QString path = settingsFile(context);
+    const store::SaveOutcome outcome = store::saveSettings(path, windowSnapshot(main, appearance));
+    if (!outcome.ok())
+        context.showMessage(store::saveFailureMessage(path, outcome.error));
+    return outcome.ok();
 }

@@ -173,6 +173,13 @@ WindowFrame &WindowFrame::of(QWidget &window)
     return *new WindowFrame(window);
 }
 
+QRect WindowFrame::outerRectOf(const QWidget &window)
+{
+    if (auto *frame = window.findChild<WindowFrame *>(QStringLiteral("WindowFrame"), Qt::FindDirectChildrenOnly))
+        return frame->outerRect();
+    return window.geometry().marginsAdded(reportedFrameMargins(window).value_or(QMargins()));
+}
+
 void WindowFrame::setClientResizer(std::function<void(int)> resize) { m_resize = std::move(resize); }
 
 void WindowFrame::resizeClient(int clientHeight) { m_resize(std::max(1, clientHeight)); }

@@ -30,6 +30,8 @@ class WindowFrame : public QObject
 public:
     // The frame of a top-level window, made on first use as its child.
     static WindowFrame &of(QWidget &window);
+    // The outer rectangle of a window, whether its frame was made or not.
+    static QRect outerRectOf(const QWidget &window);
 
     // How the client height is changed (the default sets a fixed height).
     void setClientResizer(std::function<void(int clientHeight)> resize);

@@ -7,14 +7,13 @@ class TForm2 : public area::AreaScreen
 {
     Q_OBJECT
 public:
-    TForm2();
+    explicit TForm2(const calc::Context &context = calc::Context::standard());
 
     QLabel *Label2, *Label3, *Label5;
     QComboBox *RzComboBox1;
     QLineEdit *Edit1;
 
 public slots:
-    void Button2Click();
     void RzComboBox1Change();
 };
 

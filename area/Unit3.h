@@ -7,14 +7,13 @@ class TForm3 : public area::AreaScreen
 {
     Q_OBJECT
 public:
-    TForm3();
+    explicit TForm3(const calc::Context &context = calc::Context::standard());
 
     QLabel *Label3, *Label8, *Label9, *Label10;
     QComboBox *RzComboBox3;
     QLineEdit *Edit2, *Edit3;
 
 public slots:
-    void Button2Click();
     void RzComboBox3Change();
 };
 

@@ -7,13 +7,10 @@ class TForm4 : public area::AreaScreen
 {
     Q_OBJECT
 public:
-    TForm4();
+    explicit TForm4(const calc::Context &context = calc::Context::standard());
 
     QLabel *Label2, *Label5;
     QLineEdit *Edit1, *Edit2;
-
-public slots:
-    void Button2Click();
 };
 
 extern TForm4 *Form4;

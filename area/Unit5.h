@@ -7,14 +7,13 @@ class TForm5 : public area::AreaScreen
 {
     Q_OBJECT
 public:
-    TForm5();
+    explicit TForm5(const calc::Context &context = calc::Context::standard());
 
     QLabel *Label2, *Label3, *Label5, *Label8, *Label9;
     QComboBox *RzComboBox3;
     QLineEdit *Edit1, *Edit2, *Edit3;
 
 public slots:
-    void Button2Click();
     void RzComboBox3Change();
 };
 

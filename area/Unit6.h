@@ -7,14 +7,13 @@ class TForm6 : public area::AreaScreen
 {
     Q_OBJECT
 public:
-    TForm6();
+    explicit TForm6(const calc::Context &context = calc::Context::standard());
 
     QLabel *Label2, *Label3, *Label8;
     QComboBox *RzComboBox3;
     QLineEdit *Edit2;
 
 public slots:
-    void Button2Click();
     void RzComboBox3Change();
 };
 

@@ -33,4 +33,23 @@ double circleByRadius(double radius) { return double(Real(radius) * radius * kPi
 
 double circleByDiameter(double diameter) { return double(Real(diameter) * diameter * kPiQuarter); }
 
+double trapezoid(double a, double b, double h) { return double((Real(a) + b) * h / 2); }
+
+double polygonByInradius(double sides, double inradius, double side)
+{
+    return double(Real(sides) * side * inradius / 2);
+}
+
+double polygonByCircumradius(double sides, double circumradius, double side)
+{
+    const Real n = sides, R = circumradius, s = side;
+    return double(std::sqrt(R * R - s * s / 4) * (n * s / 2));
+}
+
+double ellipse(double a, double b) { return double(Real(a) * b * kPi); }
+
+double semicircleByRadius(double radius) { return double(Real(radius) * radius * kPi / 2); }
+
+double semicircleByDiameter(double diameter) { return double(Real(diameter) * diameter * kPiEighth); }
+
 }  // namespace area

@@ -1,34 +1,59 @@
-// Layout shared by the area screens: the title on top, one row per input
-// (caption on the left, field on the right), then the rounding row, the
-// "Рассчитать" button and the answer line.
+// The area screen: builds a figure's window from its record (the title on
+// top, the mode row, one row per input with its captions on the left and the
+// field on the right, the figure's drawing beside them, then the rounding
+// row, "Рассчитать" and the answer line) and runs its modes.
 #pragma once
 
-#include "calcscreen.h"
+#include "figures.h"
+#include "screen.h"
+
+#include <QImage>
 
 class QPushButton;
 
 namespace area {
 
-class AreaScreen : public calc::CalcScreen
+class AreaScreen : public calc::Screen
 {
     Q_OBJECT
 public:
+    calc::TImage *Image1 = background();
     QLabel *Label1 = nullptr;
     QPushButton *Button2 = nullptr;
     QComboBox *RzComboBox2 = nullptr;
+    QLabel *Label6 = nullptr;
+    QLabel *Label7 = nullptr;
+    calc::TImage *Image2 = nullptr;  // the figure's drawing, where the figure has one
+    calc::TNanWatch *Timer1 = nullptr;
+
+    const Figure &figure() const { return m_figure; }
+
+public slots:
+    // Computes in the mode the mode list shows.
+    void Button2Click();
 
 protected:
-    AreaScreen(const QString &caption, QSize clientSize, QPoint position, const QString &title, int titlePixelHeight);
+    // `drawing` draws the figure, at a device pixel ratio, when the screen is first shown.
+    using Drawing = QImage (*)(qreal devicePixelRatio);
+    AreaScreen(const Figure &figure, const calc::Context &context, Drawing drawing = nullptr);
 
-    static constexpr int kFieldWidth = 196;
-    int fieldX() const { return width() - kFieldWidth - 16; }
+    // Shows exactly the captions and fields of the mode the list shows.
+    void showMode();
 
-    // A caption left of the field row at `y`; `lines` > 1 for a caption that wraps.
-    QLabel *rowCaption(const char *name, const QString &text, int y, int lines = 1);
-    QLineEdit *rowField(const char *name, int y);
-    QComboBox *rowModeList(const char *name, const QStringList &modes, int y);
-    // The rounding row at `y`, the button below it and the answer line below that.
-    void addBottom(int y);
+    template <typename Control>
+    Control *control(const char *name) const
+    {
+        return findChild<Control *>(QLatin1String(name), Qt::FindDirectChildrenOnly);
+    }
+
+    void showEvent(QShowEvent *event) override;
+
+private:
+    QString modeText() const;
+
+    const Figure &m_figure;
+    QComboBox *m_modeList = nullptr;
+    Drawing m_drawing;
 };
 
 }  // namespace area

@@ -4,15 +4,7 @@
 
 namespace calc {
 
-namespace {
-QChar g_separator = u'.';
-}
-
 QString applicationTitle() { return QStringLiteral("Калькорт 1.6.1 Pro"); }
-
-QChar decimalSeparator() { return g_separator; }
-
-void setDecimalSeparator(QChar separator) { g_separator = separator; }
 
 QImage defaultBackground()
 {

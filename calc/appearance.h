@@ -1,5 +1,5 @@
-// State every screen shares: the application title, the decimal separator
-// of the numbers, and the current background picture with its stretch flag.
+// State every screen shares: the application title and the current
+// background picture with its stretch flag.
 #pragma once
 
 #include <QImage>
@@ -10,11 +10,6 @@ namespace calc {
 
 // The title of the application and of every message box.
 QString applicationTitle();
-
-// The separator numbers are typed and shown with. The program sets it from
-// the system locale at start; tests set it explicitly.
-QChar decimalSeparator();
-void setDecimalSeparator(QChar separator);
 
 // The first built-in background: a 497 x 4 gradient from light blue to white.
 QImage defaultBackground();

@@ -1,13 +1,39 @@
 #include "controls.h"
 
-#include "qtnumbers.h"
+#include "appearance.h"
+#include "context.h"
 
+#include <QEvent>
 #include <QLineEdit>
 #include <QPainter>
 
-#include <algorithm>
-
 namespace calc {
+
+namespace {
+
+const QString kNanAnswer = QStringLiteral("Ответ: NAN");
+const QString kNanCaption = QStringLiteral("Русский: Ошибка! English: Error!");
+
+// Keeps a background holder the size of its window.
+class FillWindow : public QObject
+{
+public:
+    FillWindow(TImage *holder, QWidget *window) : QObject(holder), m_holder(holder)
+    {
+        window->installEventFilter(this);
+    }
+    bool eventFilter(QObject *, QEvent *event) override
+    {
+        if (event->type() == QEvent::Resize)
+            m_holder->setGeometry(m_holder->parentWidget()->rect());
+        return false;
+    }
+
+private:
+    TImage *m_holder;
+};
+
+}  // namespace
 
 TImage::TImage(QWidget *parent) : QWidget(parent)
 {
@@ -50,6 +76,23 @@ void TImage::paintEvent(QPaintEvent *)
     painter.drawPixmap(0, 0, m_cache);
 }
 
+TImage *addBackground(QWidget *window, const QString &name)
+{
+    auto *holder = new TImage(window);
+    holder->setObjectName(name);
+    holder->setGeometry(window->rect());
+    holder->lower();
+    new FillWindow(holder, window);
+    return holder;
+}
+
+void copyBackground(TImage *holder)
+{
+    const Appearance &appearance = Appearance::instance();
+    holder->setPicture(appearance.background());
+    holder->setStretch(appearance.stretch());
+}
+
 TAnswerLabel::TAnswerLabel(const QString &text, QWidget *parent) : QLabel(text, parent)
 {
     setMouseTracking(true);
@@ -61,33 +104,53 @@ void TAnswerLabel::setCaption(const QString &text)
     emit captionChanged(text);
 }
 
+void TAnswerLabel::Label4MouseMove() { setToolTip(text()); }
+
+void TAnswerLabel::setHint(bool on)
+{
+    m_hint = on;
+    setMouseTracking(on);
+}
+
 void TAnswerLabel::mouseMoveEvent(QMouseEvent *event)
 {
-    setToolTip(text());
+    if (m_hint)
+        Label4MouseMove();
     QLabel::mouseMoveEvent(event);
+}
+
+TNanWatch::TNanWatch(TAnswerLabel *answer, const QString &message, const Context &context, QObject *parent)
+    : QObject(parent), m_answer(answer), m_message(message), m_context(context)
+{
+    setObjectName(QStringLiteral("Timer1"));
+    // Queued, so the answer is on screen (and any message of the click is
+    // open) before the watch replaces it.
+    connect(answer, &TAnswerLabel::captionChanged, this, &TNanWatch::Timer1Timer, Qt::QueuedConnection);
+}
+
+void TNanWatch::Timer1Timer()
+{
+    if (m_answer->text() == kNanAnswer) {
+        m_answer->setCaption(kNanCaption);
+        m_context.showMessage(m_message);
+    }
 }
 
 QComboBox *makeRoundingList(QWidget *parent, const QString &objectName)
 {
     auto *list = new QComboBox(parent);
     list->setObjectName(objectName);
-    list->setEditable(true);
+    // Editable through a line edit of its own: setEditable would also build
+    // the drop-down's popup at once, a cost every screen would pay at
+    // start-up; the popup is made when it first opens.
+    list->setLineEdit(new QLineEdit(list));
     list->setInsertPolicy(QComboBox::NoInsert);
     list->setCompleter(nullptr);
-    list->addItems({QStringLiteral("0"), QStringLiteral("1"), QStringLiteral("2"), QStringLiteral("3"),
-                    QStringLiteral("4"), QStringLiteral("5"), QStringLiteral("6"), QStringLiteral("7"),
-                    QStringLiteral("8"), QStringLiteral("9"), QStringLiteral("10")});
+    for (int digits = 0; digits <= 10; ++digits)
+        list->addItem(QString::number(digits));
     list->setCurrentIndex(0);
     list->lineEdit()->setText(QStringLiteral("0"));
     return list;
-}
-
-std::optional<int> roundingDigits(const QComboBox *list)
-{
-    const auto digits = StrToInt(list->currentText());
-    if (!digits)
-        return std::nullopt;
-    return std::max(*digits, 0);
 }
 
 }  // namespace calc

@@ -1,4 +1,4 @@
-// Controls shared by the calculator screens.
+// Controls shared by the screens.
 #pragma once
 
 #include <QComboBox>
@@ -8,6 +8,8 @@
 #include <QWidget>
 
 namespace calc {
+
+struct Context;
 
 // A picture control: draws its picture stretched over the whole control, or
 // once at natural size in the top-left corner.
@@ -32,6 +34,12 @@ private:
     QPixmap m_cache;  // the picture as drawn at the current size
 };
 
+// A window's background holder: a picture control under every other control
+// that fills the window, also when the window changes size.
+TImage *addBackground(QWidget *window, const QString &name);
+// Copies the current background picture and stretch flag into a holder.
+void copyBackground(TImage *holder);
+
 // The answer line. Its text is set through setCaption, which announces the
 // change; hovering copies the text into the tooltip.
 class TAnswerLabel : public QLabel
@@ -40,20 +48,45 @@ class TAnswerLabel : public QLabel
 public:
     explicit TAnswerLabel(const QString &text, QWidget *parent = nullptr);
     void setCaption(const QString &text);
+    // Whether hovering copies the line into the tooltip (on unless a screen
+    // has no answer hint).
+    void setHint(bool on);
+
+public slots:
+    void Label4MouseMove();
 
 signals:
     void captionChanged(const QString &text);
 
 protected:
     void mouseMoveEvent(QMouseEvent *event) override;
+
+private:
+    bool m_hint = true;
+};
+
+// The "NAN" watch of an answer line: when the line reads "Ответ: NAN", it
+// becomes "Русский: Ошибка! English: Error!" and the watch's message is
+// shown, once per such answer. It follows the line's changes instead of
+// polling.
+class TNanWatch : public QObject
+{
+    Q_OBJECT
+public:
+    TNanWatch(TAnswerLabel *answer, const QString &message, const Context &context, QObject *parent);
+    QString message() const { return m_message; }
+
+public slots:
+    void Timer1Timer();
+
+private:
+    TAnswerLabel *m_answer;
+    QString m_message;
+    const Context &m_context;
 };
 
 // The editable rounding list: items "0" to "10", text "0", never adds what
 // is typed as an item.
 QComboBox *makeRoundingList(QWidget *parent, const QString &objectName);
-
-// The rounding digits: the whole number of the list's text, negative counts
-// taken as 0; nothing when the text is not a whole number.
-std::optional<int> roundingDigits(const QComboBox *list);
 
 }  // namespace calc

@@ -1,42 +1,32 @@
 #include "messages.h"
 
 #include "appearance.h"
+#include "context.h"
 
 #include <QApplication>
 #include <QMessageBox>
 
 namespace calc {
 
-namespace {
-
-MessageSink &sink()
-{
-    static MessageSink current;
-    return current;
-}
-
-void showMessageBox(const QString &text)
+void messageBox(const QString &text)
 {
     QMessageBox box(QMessageBox::NoIcon, applicationTitle(), text, QMessageBox::Ok, QApplication::activeWindow());
     box.setWindowModality(Qt::ApplicationModal);
     box.exec();
 }
 
-}  // namespace
-
-void showMessage(const QString &text)
+void Context::showMessage(const QString &text) const
 {
-    if (sink())
-        sink()(text);
+    if (messages)
+        messages(text);
     else
-        showMessageBox(text);
+        messageBox(text);
 }
 
-MessageSink setMessageSink(MessageSink next)
+Context &Context::standard()
 {
-    MessageSink previous = std::move(sink());
-    sink() = std::move(next);
-    return previous;
+    static Context context;
+    return context;
 }
 
 }  // namespace calc

@@ -19,19 +19,18 @@ convert::Layout informationLayout()
     layout.toList = {160, 88};
     layout.button = {144, 136};
     layout.answer = {16, 176};
+    layout.enterItem = "MenuItem2";
     return layout;
 }
 
 }  // namespace
 
-TForm18::TForm18() : ConversionScreen(convert::information(), QSize(396, 205), QPoint(308, 243), informationLayout())
+TForm18::TForm18(const calc::Context &context)
+    : ConversionScreen(convert::information(), QSize(396, 205), QPoint(308, 243), context, informationLayout())
 {
     setObjectName(QStringLiteral("Form18"));
     // This screen's Enter item has a name and handler of its own.
-    MenuItem2 = jkujk1;
-    jkujk1 = nullptr;
-    MenuItem2->setObjectName(QStringLiteral("MenuItem2"));
-    disconnect(MenuItem2, &QAction::triggered, this, &CalcScreen::jkujk1Click);
+    MenuItem2 = m_enterItem;
     connect(MenuItem2, &QAction::triggered, this, &TForm18::MenuItem2Click);
 }
 

@@ -7,7 +7,7 @@ class TForm18 : public convert::ConversionScreen
 {
     Q_OBJECT
 public:
-    TForm18();
+    explicit TForm18(const calc::Context &context = calc::Context::standard());
 
     QAction *MenuItem2 = nullptr;  // the hidden Enter item
 

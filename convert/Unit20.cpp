@@ -4,7 +4,7 @@
 
 TForm20 *Form20 = nullptr;
 
-TForm20::TForm20() : ConversionScreen(convert::speed(), QSize(386, 237), QPoint(311, 237))
+TForm20::TForm20(const calc::Context &context) : ConversionScreen(convert::speed(), QSize(386, 237), QPoint(311, 237), context)
 {
     setObjectName(QStringLiteral("Form20"));
 }

@@ -7,7 +7,7 @@ class TForm20 : public convert::ConversionScreen
 {
     Q_OBJECT
 public:
-    TForm20();
+    explicit TForm20(const calc::Context &context = calc::Context::standard());
 };
 
 extern TForm20 *Form20;

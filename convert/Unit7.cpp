@@ -4,7 +4,7 @@
 
 TForm7 *Form7 = nullptr;
 
-TForm7::TForm7() : ConversionScreen(convert::mass(), QSize(377, 246), QPoint(232, 254))
+TForm7::TForm7(const calc::Context &context) : ConversionScreen(convert::mass(), QSize(377, 246), QPoint(232, 254), context)
 {
     setObjectName(QStringLiteral("Form7"));
 }

@@ -7,7 +7,7 @@ class TForm7 : public convert::ConversionScreen
 {
     Q_OBJECT
 public:
-    TForm7();
+    explicit TForm7(const calc::Context &context = calc::Context::standard());
 };
 
 extern TForm7 *Form7;

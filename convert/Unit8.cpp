@@ -4,7 +4,7 @@
 
 TForm8 *Form8 = nullptr;
 
-TForm8::TForm8() : ConversionScreen(convert::length(), QSize(396, 246), QPoint(293, 240))
+TForm8::TForm8(const calc::Context &context) : ConversionScreen(convert::length(), QSize(396, 246), QPoint(293, 240), context)
 {
     setObjectName(QStringLiteral("Form8"));
 }

@@ -7,7 +7,7 @@ class TForm8 : public convert::ConversionScreen
 {
     Q_OBJECT
 public:
-    TForm8();
+    explicit TForm8(const calc::Context &context = calc::Context::standard());
 };
 
 extern TForm8 *Form8;

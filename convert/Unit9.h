@@ -7,7 +7,7 @@ class TForm9 : public convert::ConversionScreen
 {
     Q_OBJECT
 public:
-    TForm9();
+    explicit TForm9(const calc::Context &context = calc::Context::standard());
 };
 
 extern TForm9 *Form9;

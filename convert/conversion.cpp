@@ -30,10 +30,8 @@ const QString kBeforeUnit = QStringLiteral("  ");
 // The largest rounding digits the guarded-reading flow passes on.
 constexpr std::int32_t kRoundingLimit = 100'000'000;
 
-QString answerLine(const Quantity &quantity, const Rule &rule, double x, int digits, QChar separator,
-                   const QString &to)
+QString answerLine(const Quantity &quantity, double y, int digits, QChar separator, const QString &to)
 {
-    const double y = apply(rule, x);
     const QString number = quantity.format == NumberFormat::General ? calc::FloatToStrGeneral(y, digits, separator)
                                                                     : calc::FloatToStrF(y, digits, separator);
     return calc::kAnswerPrefix + number + kBeforeUnit + to;
@@ -47,17 +45,16 @@ Outcome guardedConversion(const Quantity &quantity, const Request &request, QCha
         outcome.messages << calc::kInvalidValue;
         return outcome;
     }
-    const double x = quantity.signDrop ? std::fabs(*value) : *value;
-    for (const Rule *rule : rulesFor(quantity, request.from, request.to)) {
-        // The rounding text is read only once a rule fires.
-        const auto digits = calc::StrToInt(request.rounding);
-        if (!digits) {
-            outcome.messages << calc::kInvalidValue;
-            outcome.answer.reset();
-            return outcome;
-        }
-        outcome.answer = answerLine(quantity, *rule, x, *digits, separator, request.to);
+    const auto y = convertValue(quantity, *value, request.from, request.to);
+    if (!y)
+        return outcome;
+    // The rounding text is read only once a rule fires.
+    const auto digits = calc::StrToInt(request.rounding);
+    if (!digits) {
+        outcome.messages << calc::kInvalidValue;
+        return outcome;
     }
+    outcome.answer = answerLine(quantity, *y, *digits, separator, request.to);
     return outcome;
 }
 
@@ -67,7 +64,7 @@ Outcome guardedReading(const Quantity &quantity, const Request &request, QChar s
     double x = 0;
     std::int32_t digits = 0;
     if (const auto value = calc::StrToFloat(request.value, separator)) {
-        x = quantity.signDrop ? std::fabs(*value) : *value;
+        x = *value;
         if (const auto rounding = calc::StrToInt(request.rounding))
             digits = *rounding;
         else
@@ -79,8 +76,8 @@ Outcome guardedReading(const Quantity &quantity, const Request &request, QChar s
         outcome.messages << kRoundingTooLarge;
         return outcome;
     }
-    for (const Rule *rule : rulesFor(quantity, request.from, request.to))
-        outcome.answer = answerLine(quantity, *rule, x, digits, separator, request.to);
+    if (const auto y = convertValue(quantity, x, request.from, request.to))
+        outcome.answer = answerLine(quantity, *y, digits, separator, request.to);
     return outcome;
 }
 
@@ -115,6 +112,22 @@ QStringList unitNames(const std::vector<UnitFactor> &units)
     return names;
 }
 
+std::vector<Rule> rulesFromMatrix(const QStringList &units, const std::vector<std::vector<Cell>> &cells)
+{
+    const auto n = std::size_t(units.size());
+    if (cells.size() != n)
+        qFatal("a matrix table needs a row for each of its %zu units", n);
+    std::vector<Rule> rules;
+    rules.reserve(n * n);
+    for (std::size_t a = 0; a < n; ++a) {
+        if (cells[a].size() != n)
+            qFatal("row %zu of a matrix table needs %zu cells", a + 1, n);
+        for (std::size_t b = 0; b < n; ++b)
+            rules.push_back({units[qsizetype(a)], units[qsizetype(b)], cells[a][b].steps});
+    }
+    return rules;
+}
+
 double apply(const Rule &rule, double x)
 {
     long double y = x;
@@ -144,6 +157,15 @@ std::vector<const Rule *> rulesFor(const Quantity &quantity, const QString &from
         if (rule.from == from && rule.to == to)
             matching.push_back(&rule);
     return matching;
+}
+
+std::optional<double> convertValue(const Quantity &quantity, double value, const QString &from, const QString &to)
+{
+    const double x = quantity.signDrop ? std::fabs(value) : value;
+    const std::vector<const Rule *> rules = rulesFor(quantity, from, to);
+    if (rules.empty())
+        return std::nullopt;
+    return apply(*rules.back(), x);
 }
 
 Outcome click(const Quantity &quantity, const Request &request, QChar decimalSeparator)

@@ -3,6 +3,8 @@
 // one click of "Перевести" is `convert::click` on that record. No widgets.
 #pragma once
 
+#include "outcome.h"
+
 #include <QString>
 #include <QStringList>
 
@@ -61,12 +63,38 @@ std::vector<Rule> rulesFromFactors(const std::vector<UnitFactor> &units, const s
 // The units of a list of unit factors.
 QStringList unitNames(const std::vector<UnitFactor> &units);
 
+// One cell of a matrix table: the steps of its pair's rule. A number is one
+// multiplication by that constant, used as written; `kSame` is the value
+// itself; `chain` is a fixed sequence of steps.
+struct Cell {
+    Cell(long double constant) : steps{{Step::Multiply, constant}} {}
+    // A constant must be written in extended precision (with the L suffix):
+    // a double literal would lose its last digits on the way in.
+    Cell(double) = delete;
+    explicit Cell(std::vector<Step> chain) : steps(std::move(chain)) {}
+
+    std::vector<Step> steps;
+};
+
+inline const Cell kSame{std::vector<Step>{}};
+
+inline Cell chain(std::initializer_list<Step> steps) { return Cell(std::vector<Step>(steps)); }
+
+// The pair table of a matrix: row a, column b is the rule from units[a] to
+// units[b], in list order (all pairs from the first unit first).
+std::vector<Rule> rulesFromMatrix(const QStringList &units, const std::vector<std::vector<Cell>> &cells);
+
 // The rule's formula at x, rounded to a double (beyond the range of double:
 // an infinity).
 double apply(const Rule &rule, double x);
 
 // The rules of the table that fire for the pair, in table order.
 std::vector<const Rule *> rulesFor(const Quantity &quantity, const QString &from, const QString &to);
+
+// The number a click shows for a value already read: after the sign drop,
+// the last rule that fires for the pair (every rule is visited, so a later
+// one overwrites an earlier answer); none when no rule fires.
+std::optional<double> convertValue(const Quantity &quantity, double value, const QString &from, const QString &to);
 
 // What a click reads: the value field, the two lists, and the rounding text
 // (on a screen without a rounding list, the hidden label's "1").
@@ -79,10 +107,7 @@ struct Request {
 
 // What a click shows: the messages, in order, before the answer line; no
 // answer line when the click leaves it as it was.
-struct Outcome {
-    QStringList messages;
-    std::optional<QString> answer;
-};
+using calc::Outcome;
 
 Outcome click(const Quantity &quantity, const Request &request, QChar decimalSeparator);
 

@@ -4,14 +4,21 @@
 // controls' texts to the conversion engine with the screen's record.
 #pragma once
 
-#include "calcscreen.h"
 #include "conversion.h"
+#include "screen.h"
+
+#include <vector>
 
 class QPushButton;
 
 namespace convert {
 
-// Top-left corners of a conversion screen's controls in client pixels.
+// The controls of a conversion screen that take the keyboard focus.
+enum class Control { Value, FromList, ToList, Rounding, Button };
+
+// Where a conversion screen's controls stand (top-left corners in client
+// pixels), how wide its unit lists are, and the order the Tab key visits its
+// controls in.
 struct Layout {
     QPoint heading{128, 16};
     QPoint valueCaption{8, 64};
@@ -24,12 +31,29 @@ struct Layout {
     QPoint roundingTail{263, 152};
     QPoint button{136, 184};
     QPoint answer{16, 216};
+    int fromListWidth = 129;
+    int toListWidth = 129;
+    // The controls in Tab order; the first has the focus when the screen
+    // first opens. Empty: the order they are made in (value, lists, rounding
+    // list, button), the value field first.
+    std::vector<Control> tabOrder;
+    // The hidden Enter item's name.
+    const char *enterItem = "jkujk1";
 };
 
-class ConversionScreen : public calc::CalcScreen
+// The Tab orders the screens use: from the value field through the button
+// to the lists backwards, or from the rounding list through the lists
+// backwards to the value field and the button.
+inline const std::vector<Control> kValueFirst = {Control::Value, Control::Button, Control::Rounding, Control::ToList,
+                                                 Control::FromList};
+inline const std::vector<Control> kRoundingFirst = {Control::Rounding, Control::ToList, Control::FromList,
+                                                    Control::Value, Control::Button};
+
+class ConversionScreen : public calc::Screen
 {
     Q_OBJECT
 public:
+    calc::TImage *Image1 = background();
     QLabel *Label1 = nullptr;  // "Перевести"
     QLabel *Label2 = nullptr;  // the heading
     QLabel *Label3 = nullptr;  // "в"
@@ -43,6 +67,7 @@ public:
     QPushButton *Button1 = nullptr;
 
     const Quantity &quantity() const { return m_quantity; }
+    QWidget *control(Control control) const;
 
 public slots:
     void Button1Click();
@@ -50,7 +75,11 @@ public slots:
 protected:
     // A screen with a rounding list when the record's number format is
     // fixed, with the hidden digits label instead when it is general.
-    ConversionScreen(const Quantity &quantity, QSize clientSize, QPoint position, const Layout &layout = Layout());
+    ConversionScreen(const Quantity &quantity, QSize clientSize, QPoint position, const calc::Context &context,
+                     const Layout &layout = Layout());
+
+    // The hidden Enter item when the screen names it other than "jkujk1".
+    QAction *m_enterItem = nullptr;
 
 private:
     const Quantity &m_quantity;

@@ -23,27 +23,29 @@ Quantity build()
         {QStringLiteral("гигабайт"), 3, true},  {QStringLiteral("терабайт"), 4, true},
         {QStringLiteral("петабайт"), 5, true},  {QStringLiteral("эксабайт"), 6, true},
     };
-    Quantity quantity{QStringLiteral("Единицы информации"), QStringLiteral("Перевод единиц информации"), {}, {},
-                      false, NumberFormat::General, ClickFlow::GuardedConversion};
+    QStringList names;
     for (const InformationUnit &unit : units)
-        quantity.units << unit.name;
+        names << unit.name;
     // From a larger unit to a smaller one multiply, the other way divide:
     // first by 1024 as often as the multiples differ, then by 8.
+    std::vector<std::vector<Cell>> cells;
     for (const InformationUnit &a : units) {
+        std::vector<Cell> &row = cells.emplace_back();
         for (const InformationUnit &b : units) {
-            Rule rule{a.name, b.name, {}};
+            std::vector<Step> steps;
             for (int k = a.power; k > b.power; --k)
-                rule.steps.push_back({Step::Multiply, 1024.0L});
+                steps.push_back({Step::Multiply, 1024.0L});
             for (int k = a.power; k < b.power; ++k)
-                rule.steps.push_back({Step::Divide, 1024.0L});
+                steps.push_back({Step::Divide, 1024.0L});
             if (a.bytes && !b.bytes)
-                rule.steps.push_back({Step::Multiply, 8.0L});
+                steps.push_back({Step::Multiply, 8.0L});
             if (!a.bytes && b.bytes)
-                rule.steps.push_back({Step::Divide, 8.0L});
-            quantity.rules.push_back(std::move(rule));
+                steps.push_back({Step::Divide, 8.0L});
+            row.emplace_back(std::move(steps));
         }
     }
-    return quantity;
+    return {QStringLiteral("Единицы информации"), QStringLiteral("Перевод единиц информации"), names,
+            rulesFromMatrix(names, cells), false, NumberFormat::General, ClickFlow::GuardedConversion};
 }
 
 }  // namespace

@@ -11,5 +11,13 @@ const Quantity &length();
 const Quantity &temperature();
 const Quantity &information();
 const Quantity &speed();
+const Quantity &pressure();
+const Quantity &force();
+const Quantity &power();
+const Quantity &areaMeasures();
+const Quantity &solidVolume();
+const Quantity &liquidVolume();
+const Quantity &angle();
+const Quantity &energy();
 
 }  // namespace convert

@@ -12,20 +12,15 @@ Quantity build()
                                QStringLiteral("Англ. миль / ч."), QStringLiteral("Узлов")};
     // Row: from-unit, column: to-unit. 1 m/s is 1.94384 knots and 1 mph
     // 0.868976 knots, hence 1.9438 and 0.869.
-    const long double factors[5][5] = {
-        {1.0L, 3.375L, 3.6L, 2.237L, 1.9438L},
-        {0.2963L, 1.0L, 1.0668L, 0.6629L, 0.5757L},
-        {0.2778L, 0.9374L, 1.0L, 0.6214L, 0.5396L},
-        {0.447L, 1.5086L, 1.6093L, 1.0L, 0.869L},
-        {0.5148L, 1.7372L, 1.8532L, 1.1516L, 1.0L},
+    const std::vector<std::vector<Cell>> cells = {
+        {kSame, 3.375L, 3.6L, 2.237L, 1.9438L},
+        {0.2963L, kSame, 1.0668L, 0.6629L, 0.5757L},
+        {0.2778L, 0.9374L, kSame, 0.6214L, 0.5396L},
+        {0.447L, 1.5086L, 1.6093L, kSame, 0.869L},
+        {0.5148L, 1.7372L, 1.8532L, 1.1516L, kSame},
     };
-    Quantity quantity{QStringLiteral("Скорость"), QStringLiteral("Перевод скорости"), units, {}, false,
-                      NumberFormat::Fixed, ClickFlow::GuardedConversion};
-    for (int a = 0; a < 5; ++a)
-        for (int b = 0; b < 5; ++b)
-            quantity.rules.push_back(
-                {units[a], units[b], a == b ? std::vector<Step>{} : std::vector<Step>{{Step::Multiply, factors[a][b]}}});
-    return quantity;
+    return {QStringLiteral("Скорость"), QStringLiteral("Перевод скорости"), units, rulesFromMatrix(units, cells),
+            false, NumberFormat::Fixed, ClickFlow::GuardedConversion};
 }
 
 }  // namespace

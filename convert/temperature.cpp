@@ -13,35 +13,23 @@ constexpr long double kFourNinths = 4.0L / 9.0L;
 
 Quantity build()
 {
-    const QString celsius = QStringLiteral("Цельсий");
-    const QString fahrenheit = QStringLiteral("Фаренгейт");
-    const QString reaumur = QStringLiteral("Реомюр");
-    const QString kelvin = QStringLiteral("Кельвин");
+    const QStringList units = {QStringLiteral("Цельсий"), QStringLiteral("Фаренгейт"), QStringLiteral("Реомюр"),
+                               QStringLiteral("Кельвин")};
     using S = Step;
-    std::vector<Rule> rules = {
-        {celsius, celsius, {}},
-        {celsius, fahrenheit, {{S::Multiply, 1.8L}, {S::Add, 32.0L}}},
-        {celsius, reaumur, {{S::Multiply, 0.8L}}},
-        {celsius, kelvin, {{S::Add, kKelvinOffset}}},
-
-        {fahrenheit, celsius, {{S::Subtract, 32.0L}, {S::Multiply, kFiveNinths}}},
-        {fahrenheit, fahrenheit, {}},
-        {fahrenheit, reaumur, {{S::Subtract, 32.0L}, {S::Multiply, kFourNinths}}},
-        {fahrenheit, kelvin, {{S::Subtract, 32.0L}, {S::Multiply, kFiveNinths}, {S::Add, kKelvinOffset}}},
-
-        {reaumur, celsius, {{S::Multiply, 1.25L}}},
-        {reaumur, fahrenheit, {{S::Multiply, 2.25L}, {S::Add, 32.0L}}},
-        {reaumur, reaumur, {}},
-        {reaumur, kelvin, {{S::Multiply, 1.25L}, {S::Add, kKelvinOffset}}},
-
-        {kelvin, celsius, {{S::Subtract, kKelvinOffset}}},
-        {kelvin, fahrenheit, {{S::Subtract, kKelvinOffset}, {S::Multiply, 1.8L}, {S::Add, 32.0L}}},
-        {kelvin, reaumur, {{S::Subtract, kKelvinOffset}, {S::Multiply, 0.8L}}},
-        {kelvin, kelvin, {}},
+    // Row: from-scale, column: to-scale; each formula in its own form.
+    const std::vector<std::vector<Cell>> cells = {
+        {kSame, chain({{S::Multiply, 1.8L}, {S::Add, 32.0L}}), 0.8L, chain({{S::Add, kKelvinOffset}})},
+        {chain({{S::Subtract, 32.0L}, {S::Multiply, kFiveNinths}}), kSame,
+         chain({{S::Subtract, 32.0L}, {S::Multiply, kFourNinths}}),
+         chain({{S::Subtract, 32.0L}, {S::Multiply, kFiveNinths}, {S::Add, kKelvinOffset}})},
+        {1.25L, chain({{S::Multiply, 2.25L}, {S::Add, 32.0L}}), kSame,
+         chain({{S::Multiply, 1.25L}, {S::Add, kKelvinOffset}})},
+        {chain({{S::Subtract, kKelvinOffset}}),
+         chain({{S::Subtract, kKelvinOffset}, {S::Multiply, 1.8L}, {S::Add, 32.0L}}),
+         chain({{S::Subtract, kKelvinOffset}, {S::Multiply, 0.8L}}), kSame},
     };
-    return {QStringLiteral("Температура"), QStringLiteral("Перевод температур"),
-            {celsius, fahrenheit, reaumur, kelvin}, std::move(rules), false, NumberFormat::Fixed,
-            ClickFlow::GuardedConversion};
+    return {QStringLiteral("Температура"), QStringLiteral("Перевод температур"), units,
+            rulesFromMatrix(units, cells), false, NumberFormat::Fixed, ClickFlow::GuardedConversion};
 }
 
 }  // namespace

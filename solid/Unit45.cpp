@@ -4,7 +4,7 @@
 
 TForm45 *Form45 = nullptr;
 
-TForm45::TForm45()
+TForm45::TForm45(const calc::Context &context)
     : SolidScreen({"Form45",
                    "Цилиндр",
                    "Объём цилиндра",
@@ -12,7 +12,8 @@ TForm45::TForm45()
                    {292, 148},
                    solid::Solid::Cylinder,
                    {{"Label2", "Радиус (r)", "Edit1", {80, 40}, 1}, {"Label3", "Высота (h)", "Edit2", {80, 96}, 1}},
-                   solid::kStandardBottom})
+                   solid::kStandardBottom},
+                  context)
 {
     Label2 = fieldCaption(0);
     Edit1 = field(0);

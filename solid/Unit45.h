@@ -7,7 +7,7 @@ class TForm45 : public solid::SolidScreen
 {
     Q_OBJECT
 public:
-    TForm45();
+    explicit TForm45(const calc::Context &context = calc::Context::standard());
 
     QLabel *Label2, *Label3, *Label6, *Label7;
     QLineEdit *Edit1, *Edit2;

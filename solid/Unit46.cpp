@@ -5,7 +5,7 @@
 
 TForm46 *Form46 = nullptr;
 
-TForm46::TForm46()
+TForm46::TForm46(const calc::Context &context)
     : SolidScreen({"Form46",
                    "Конус",
                    "Объём конуса",
@@ -14,7 +14,8 @@ TForm46::TForm46()
                    solid::Solid::Cone,
                    {{"Label2", "Радиус (r)", "Edit1", {80, 40}, 1}, {"Label3", "Высота (h)", "Edit2", {80, 96}, 1}},
                    solid::kStandardBottom,
-                   true})
+                   true},
+                  context)
 {
     Label2 = fieldCaption(0);
     Edit1 = field(0);

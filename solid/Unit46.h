@@ -7,7 +7,7 @@ class TForm46 : public solid::SolidScreen
 {
     Q_OBJECT
 public:
-    TForm46();
+    explicit TForm46(const calc::Context &context = calc::Context::standard());
 
     QLabel *Label2, *Label3, *Label6, *Label7;
     QLineEdit *Edit1, *Edit2;

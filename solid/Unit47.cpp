@@ -4,7 +4,7 @@
 
 TForm47 *Form47 = nullptr;
 
-TForm47::TForm47()
+TForm47::TForm47(const calc::Context &context)
     : SolidScreen({"Form47",
                    "Сфера",
                    "Объём сферы",
@@ -12,7 +12,8 @@ TForm47::TForm47()
                    {309, 246},
                    solid::Solid::Sphere,
                    {{"Label2", "Радиус (R)", "Edit1", {80, 64}, 1}},
-                   solid::kSphereBottom})
+                   solid::kSphereBottom},
+                  context)
 {
     Label2 = fieldCaption(0);
     Edit1 = field(0);

@@ -7,7 +7,7 @@ class TForm47 : public solid::SolidScreen
 {
     Q_OBJECT
 public:
-    TForm47();
+    explicit TForm47(const calc::Context &context = calc::Context::standard());
 
     QLabel *Label2, *Label6, *Label7;
     QLineEdit *Edit1;

@@ -4,7 +4,7 @@
 
 TForm48 *Form48 = nullptr;
 
-TForm48::TForm48()
+TForm48::TForm48(const calc::Context &context)
     : SolidScreen({"Form48",
                    "Усечённый конус",
                    "Объём усечённого конуса",
@@ -14,7 +14,8 @@ TForm48::TForm48()
                    {{"Label2", "Радиус (r)", "Edit1", {88, 40}, 1},
                     {"Label3", "Радиус (r1)", "Edit2", {88, 72}, 1},
                     {"Label5", "Высота (h)", "Edit3", {88, 104}, 1}},
-                   solid::kTruncatedConeBottom})
+                   solid::kTruncatedConeBottom},
+                  context)
 {
     Label2 = fieldCaption(0);
     Edit1 = field(0);

@@ -7,7 +7,7 @@ class TForm48 : public solid::SolidScreen
 {
     Q_OBJECT
 public:
-    TForm48();
+    explicit TForm48(const calc::Context &context = calc::Context::standard());
 
     QLabel *Label2, *Label3, *Label5, *Label7, *Label8;
     QLineEdit *Edit1, *Edit2, *Edit3;

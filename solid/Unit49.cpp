@@ -4,7 +4,7 @@
 
 TForm49 *Form49 = nullptr;
 
-TForm49::TForm49()
+TForm49::TForm49(const calc::Context &context)
     : SolidScreen(
           {"Form49",
            "Пирамида",
@@ -13,7 +13,8 @@ TForm49::TForm49()
            {310, 151},
            solid::Solid::Pyramid,
            {{"Label2", "Площадь основ.(S)", "Edit1", {80, 48}, 2}, {"Label3", "Высота (h)", "Edit2", {80, 96}, 1}},
-           solid::kStandardBottom})
+           solid::kStandardBottom},
+                  context)
 {
     Label2 = fieldCaption(0);
     Edit1 = field(0);

@@ -4,7 +4,7 @@
 
 TForm50 *Form50 = nullptr;
 
-TForm50::TForm50()
+TForm50::TForm50(const calc::Context &context)
     : SolidScreen({"Form50",
                    "Усечённая пирамида",
                    "Объём усечённой пирамиды",
@@ -14,7 +14,8 @@ TForm50::TForm50()
                    {{"Label2", "Высота (h)", "Edit1", {80, 40}, 1},
                     {"Label3", "Площадь основ.(S)", "Edit2", {80, 80}, 2},
                     {"Label5", "Площадь основ.(S1)", "Edit3", {80, 120}, 2}},
-                   solid::kTallFieldsBottom})
+                   solid::kTallFieldsBottom},
+                  context)
 {
     Label2 = fieldCaption(0);
     Edit1 = field(0);

@@ -7,7 +7,7 @@ class TForm50 : public solid::SolidScreen
 {
     Q_OBJECT
 public:
-    TForm50();
+    explicit TForm50(const calc::Context &context = calc::Context::standard());
 
     QLabel *Label2, *Label3, *Label5, *Label6, *Label7;
     QLineEdit *Edit1, *Edit2, *Edit3;

@@ -4,7 +4,7 @@
 
 TForm51 *Form51 = nullptr;
 
-TForm51::TForm51()
+TForm51::TForm51(const calc::Context &context)
     : SolidScreen(
           {"Form51",
            "Призма",
@@ -13,7 +13,8 @@ TForm51::TForm51()
            {297, 183},
            solid::Solid::Prism,
            {{"Label2", "Высота (h)", "Edit1", {80, 40}, 1}, {"Label3", "Площадь основания (S)", "Edit2", {80, 80}, 3}},
-           solid::kTallFieldsBottom})
+           solid::kTallFieldsBottom},
+                  context)
 {
     Label2 = fieldCaption(0);
     Edit1 = field(0);

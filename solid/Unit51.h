@@ -7,7 +7,7 @@ class TForm51 : public solid::SolidScreen
 {
     Q_OBJECT
 public:
-    TForm51();
+    explicit TForm51(const calc::Context &context = calc::Context::standard());
 
     QLabel *Label2, *Label3, *Label6, *Label7;
     QLineEdit *Edit1, *Edit2;

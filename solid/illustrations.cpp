@@ -1,70 +1,19 @@
 #include "illustrations.h"
 
-#include "calcscreen.h"
-
-#include <QPainter>
-#include <QPainterPath>
+#include "sketch.h"
 
 namespace solid {
 
 namespace {
 
-// Draws on a white picture with black lines; hidden edges dashed, the
-// measurements thin and labelled in italics.
-class Drawing
-{
-public:
-    Drawing() : m_image(100, 101, QImage::Format_RGB32), m_painter(&m_image)
-    {
-        m_image.fill(Qt::white);
-        m_painter.setRenderHint(QPainter::Antialiasing);
-        QFont font = calc::arial(12);
-        font.setItalic(true);
-        m_painter.setFont(font);
-        solid();
-    }
+using Drawing = calc::Sketch;
 
-    QImage image()
-    {
-        m_painter.end();
-        return m_image;
-    }
-
-    void solid() { m_painter.setPen(QPen(Qt::black, 1.2)); }
-    void hidden() { m_painter.setPen(QPen(Qt::black, 1, Qt::DashLine)); }
-    void measure() { m_painter.setPen(QPen(Qt::black, 0.8, Qt::DashDotLine)); }
-
-    void line(QPointF a, QPointF b) { m_painter.drawLine(a, b); }
-    void polyline(std::initializer_list<QPointF> points)
-    {
-        const std::vector<QPointF> p(points);
-        m_painter.drawPolyline(p.data(), int(p.size()));
-    }
-    // The part of an ellipse from `start` degrees over `span` degrees
-    // (counter-clockwise from 3 o'clock).
-    void arc(QPointF centre, qreal rx, qreal ry, int start, int span)
-    {
-        m_painter.drawArc(QRectF(centre.x() - rx, centre.y() - ry, 2 * rx, 2 * ry), start * 16, span * 16);
-    }
-    void ellipse(QPointF centre, qreal rx, qreal ry) { arc(centre, rx, ry, 0, 360); }
-    // An ellipse whose far half is hidden.
-    void base(QPointF centre, qreal rx, qreal ry)
-    {
-        arc(centre, rx, ry, 180, 180);
-        hidden();
-        arc(centre, rx, ry, 0, 180);
-        solid();
-    }
-    void label(QPointF at, const QString &text) { m_painter.drawText(at, text); }
-
-private:
-    QImage m_image;
-    QPainter m_painter;
-};
+// The solids are drawn on 100 x 101 pixels.
+constexpr QSize kSize(100, 101);
 
 QImage cylinder()
 {
-    Drawing d;
+    Drawing d(kSize);
     d.ellipse({50, 16}, 30, 8);
     d.line({20, 16}, {20, 82});
     d.line({80, 16}, {80, 82});
@@ -79,7 +28,7 @@ QImage cylinder()
 
 QImage cone()
 {
-    Drawing d;
+    Drawing d(kSize);
     d.line({50, 10}, {18, 82});
     d.line({50, 10}, {82, 82});
     d.base({50, 82}, 32, 8);
@@ -93,7 +42,7 @@ QImage cone()
 
 QImage sphere()
 {
-    Drawing d;
+    Drawing d(kSize);
     d.ellipse({50, 51}, 40, 40);
     d.base({50, 51}, 40, 11);
     d.measure();
@@ -104,7 +53,7 @@ QImage sphere()
 
 QImage truncatedCone()
 {
-    Drawing d;
+    Drawing d(kSize);
     d.ellipse({50, 18}, 18, 5);
     d.line({32, 18}, {16, 82});
     d.line({68, 18}, {84, 82});
@@ -144,7 +93,7 @@ void drawBase(Drawing &d, const Quad &q)
 
 QImage pyramid()
 {
-    Drawing d;
+    Drawing d(kSize);
     const QPointF apex(50, 8);
     const Quad b = quad({50, 80}, 32, 16);
     drawBase(d, b);
@@ -162,7 +111,7 @@ QImage pyramid()
 
 QImage truncatedPyramid()
 {
-    Drawing d;
+    Drawing d(kSize);
     const Quad top = quad({50, 20}, 16, 8);
     const Quad b = quad({50, 80}, 32, 16);
     drawBase(d, b);
@@ -182,7 +131,7 @@ QImage truncatedPyramid()
 
 QImage prism()
 {
-    Drawing d;
+    Drawing d(kSize);
     const Quad top = quad({48, 18}, 28, 14);
     const Quad b = quad({48, 80}, 28, 14);
     drawBase(d, b);

@@ -1,11 +1,13 @@
 #include "solidscreen.h"
 
 #include "illustrations.h"
+#include "positivity.h"
 
 #include <QActionGroup>
 #include <QCloseEvent>
 #include <QFrame>
 #include <QMenu>
+#include <QLineEdit>
 #include <QPushButton>
 #include <QTimer>
 
@@ -19,8 +21,8 @@ constexpr int kCaptionLineHeight = 15;
 
 } // namespace
 
-SolidScreen::SolidScreen(const SolidDesign &design)
-    : CalcScreen(QString::fromUtf8(design.caption), design.clientSize, design.position), m_solid(design.solid)
+SolidScreen::SolidScreen(const SolidDesign &design, const calc::Context &context)
+    : Screen({QString::fromUtf8(design.caption), design.clientSize, design.position}, context), m_solid(design.solid)
 {
     setObjectName(QLatin1String(design.objectName));
 
@@ -50,12 +52,12 @@ SolidScreen::SolidScreen(const SolidDesign &design)
     m_roundingCaption->setWordWrap(false);
     RzComboBox2 = calc::makeRoundingList(this, QStringLiteral("RzComboBox2"));
     RzComboBox2->setGeometry(QRect(b.roundingList, QSize(kFieldWidth, kFieldHeight)));
-    m_roundingList = RzComboBox2;
     m_afterCaption = addLabel(b.afterCaptionName, QStringLiteral("нулей после запятой"),
                               QRect(b.afterCaption, QSize(kNarrowWidth - b.afterCaption.x() - 2, 16)));
     m_afterCaption->setWordWrap(false);
 
-    Button2 = addComputeButton("Button2", QStringLiteral("Рассчитать"), QRect(120, b.buttonsY, 75, 25));
+    Button2 = addButton("Button2", QStringLiteral("Рассчитать"), QRect(120, b.buttonsY, 75, 25));
+    addEnterItem(Button2);
     addAnswerLabel(QStringLiteral("Ответ:"), QRect(16, b.answerY, kNarrowWidth - 24, 24), 16);
 
     Button1 = new QPushButton(QStringLiteral("3D-модель>>"), this);
@@ -146,7 +148,6 @@ void SolidScreen::Button1Click()
 {
     m_wide = !m_wide;
     setFixedWidth(m_wide ? kWideWidth : kNarrowWidth);
-    Image1->setGeometry(rect());
     if (!m_wide)
         Panel1->showFace(); // widening again shows the face until the next redraw
     Panel2->setVisible(m_wide);
@@ -154,12 +155,12 @@ void SolidScreen::Button1Click()
 
 void SolidScreen::Button2Click()
 {
-    std::vector<Input> inputs;
-    for (QLineEdit *edit : m_fields)
-        inputs.push_back({edit, InputType::Real});
-    computePositive(
-        inputs, [this](const std::vector<double> &v) { return volume(m_solid, v); }, calc::kInvalidValue,
-        calc::kInvalidValue);
+    std::vector<calc::InputText> inputs;
+    for (const QLineEdit *edit : m_fields)
+        inputs.push_back({edit->text(), calc::InputKind::Real});
+    showOutcome(calc::computePositive(
+        inputs, RzComboBox2->currentText(), [this](const std::vector<double> &v) { return volume(m_solid, v); },
+        {calc::kInvalidValue, calc::kInvalidValue}, separator()));
 }
 
 void SolidScreen::Button3Click()
@@ -206,13 +207,13 @@ void SolidScreen::showEvent(QShowEvent *event)
     // The illustration is drawn when the screen is first shown, not at start-up.
     if (Image2->picture().isNull())
         Image2->setPicture(illustration(m_solid));
-    CalcScreen::showEvent(event);
+    Screen::showEvent(event);
 }
 
 void SolidScreen::closeEvent(QCloseEvent *event)
 {
     FormClose();
-    CalcScreen::closeEvent(event);
+    Screen::closeEvent(event);
 }
 
 } // namespace solid

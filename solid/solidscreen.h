@@ -3,7 +3,7 @@
 // at the right of the window.
 #pragma once
 
-#include "calcscreen.h"
+#include "screen.h"
 #include "model.h"
 #include "modelview.h"
 
@@ -59,7 +59,7 @@ struct SolidDesign {
     bool coneModelView = false;
 };
 
-class SolidScreen : public calc::CalcScreen
+class SolidScreen : public calc::Screen
 {
     Q_OBJECT
 public:
@@ -68,6 +68,7 @@ public:
     static constexpr int kWideWidth = 622;
     static constexpr int kRedrawInterval = 500;
 
+    calc::TImage *Image1 = background();
     QLabel *Label1 = nullptr;
     calc::TImage *Image2 = nullptr;
     QComboBox *RzComboBox2 = nullptr;
@@ -103,7 +104,7 @@ public slots:
     void FormClose();
 
 protected:
-    explicit SolidScreen(const SolidDesign &design);
+    SolidScreen(const SolidDesign &design, const calc::Context &context);
 
     QLineEdit *field(int index) const { return m_fields[std::size_t(index)]; }
     QLabel *fieldCaption(int index) const { return m_fieldCaptions[std::size_t(index)]; }

@@ -9,9 +9,8 @@
 #include "appearance.h"
 #include "artwork.h"
 #include "jpegfixtures.h"
-#include "messages.h"
 #include "screens.h"
-#include "screentesting.h"
+#include "support.h"
 #include "windowframe.h"
 
 #include <QPushButton>
@@ -63,8 +62,10 @@ private:
 
     QTemporaryDir m_dir;
     QString m_store;
-    QStringList m_messages;
+    support::RecordingContext m_context;
+    QStringList &m_messages = m_context.recorded;
     int m_welcomes = 0;
+    QList<QUrl> m_opened;
 };
 
 namespace {
@@ -106,10 +107,9 @@ void TestAppearance::initTestCase()
     QVERIFY(m_dir.isValid());
     m_store = m_dir.filePath(QStringLiteral("config/kalkort.conf"));
     QDir().mkpath(m_dir.filePath(QStringLiteral("config")));
-    TForm1::setSettingsFile(m_store);
-    TForm1::setWelcomePresenter([this] { ++m_welcomes; });
-    calc::setDecimalSeparator(u',');
-    calc::setMessageSink([this](const QString &text) { m_messages << text; });
+    m_context.settingsFile = m_store;
+    m_context.presentWelcome = [this] { ++m_welcomes; };
+    m_context.openLink = [this](const QUrl &url) { m_opened << url; };
 }
 
 void TestAppearance::init()
@@ -129,7 +129,7 @@ void TestAppearance::cleanup()
     }
 }
 
-void TestAppearance::cleanupTestCase() { calc::setMessageSink({}); }
+void TestAppearance::cleanupTestCase() {}
 
 // Closes the program as the user does (the store is saved) and starts it
 // again: fresh screens, fresh appearance state, the main window shown.
@@ -141,7 +141,7 @@ void TestAppearance::restart()
     }
     calc::Appearance::instance().setBackground(calc::defaultBackground());
     calc::Appearance::instance().setStretch(true);
-    createScreens();
+    createScreens(m_context);
     Form1->show();
     QVERIFY(QTest::qWaitForWindowExposed(Form1));
     QCoreApplication::processEvents();
@@ -185,7 +185,7 @@ void TestAppearance::firstRunGreetsAndSaves()
     QFile file(m_store);
     QVERIFY(file.open(QIODevice::ReadOnly));
     QCOMPARE(file.readAll().count('\n'), 12);  // no picture file name
-    QVERIFY(Form1->lastSaveSucceeded());
+    QVERIFY(screens::lastSaveSucceeded());
 }
 
 void TestAppearance::applyChangesTheBackgroundOfScreensShownLater()
@@ -542,8 +542,8 @@ void TestAppearance::aboutScreen()
     Form24->OpenPictureDialog1CanClose(picture, canClose);
     Form24->Button2Click();
 
-    QList<QUrl> opened;
-    TRzURLLabel::setOpener([&opened](const QUrl &url) { opened << url; });
+    QList<QUrl> &opened = m_opened;
+    opened.clear();
     bool checked = false;
     QTimer::singleShot(0, this, [&] {
         QCOMPARE(QApplication::activeModalWidget(), Form10);
@@ -566,7 +566,6 @@ void TestAppearance::aboutScreen()
     QCOMPARE(opened.size(), 2);
     QCOMPARE(opened[0].scheme(), QStringLiteral("mailto"));
     QCOMPARE(opened[1].scheme(), QStringLiteral("https"));
-    TRzURLLabel::setOpener({});
 }
 
 QTEST_MAIN(TestAppearance)

@@ -4,9 +4,12 @@
 #include "Unit4.h"
 #include "Unit5.h"
 #include "Unit6.h"
+#include "Unit14.h"
+#include "Unit16.h"
+#include "Unit17.h"
+#include "Unit19.h"
 #include "appearance.h"
-#include "messages.h"
-#include "screentesting.h"
+#include "support.h"
 
 #include <QAction>
 #include <QLineEdit>
@@ -51,39 +54,39 @@ private slots:
     void backgroundCopiedOnShow();
     void screenLook_data();
     void screenLook();
+    void startModes();
+    void drawings_data();
+    void drawings();
 
 private:
     QWidget *screen(const QString &name) const;
     QComboBox *modeList(QWidget *screen) const;
     void fill(QWidget *screen, const QString &mode, const QStringList &inputs, const QString &rounding);
 
-    std::vector<QWidget *> m_screens;
-    QStringList m_messages;
+    support::RecordingContext m_context;
+    support::ScreenSet m_screens;
+    QStringList &m_messages = m_context.recorded;
 };
 
 void TestAreaScreens::initTestCase()
 {
-    calc::setDecimalSeparator(u',');
-    calc::setMessageSink([this](const QString &text) { m_messages << text; });
-    Form2 = new TForm2;
-    Form3 = new TForm3;
-    Form4 = new TForm4;
-    Form5 = new TForm5;
-    Form6 = new TForm6;
-    m_screens = {Form2, Form3, Form4, Form5, Form6};
+    Form2 = m_screens.add(new TForm2(m_context));
+    Form3 = m_screens.add(new TForm3(m_context));
+    Form4 = m_screens.add(new TForm4(m_context));
+    Form5 = m_screens.add(new TForm5(m_context));
+    Form6 = m_screens.add(new TForm6(m_context));
+    Form14 = m_screens.add(new TForm14(m_context));
+    Form16 = m_screens.add(new TForm16(m_context));
+    Form17 = m_screens.add(new TForm17(m_context));
+    Form19 = m_screens.add(new TForm19(m_context));
 }
 
-void TestAreaScreens::cleanupTestCase()
-{
-    for (QWidget *w : m_screens)
-        delete w;
-    calc::setMessageSink({});
-}
+void TestAreaScreens::cleanupTestCase() {}
 
 void TestAreaScreens::init()
 {
     m_messages.clear();
-    for (QWidget *w : m_screens) {
+    for (QWidget *w : m_screens.all()) {
         for (QLineEdit *edit : w->findChildren<QLineEdit *>(QRegularExpression(QStringLiteral("^Edit\\d$"))))
             edit->clear();
         if (QComboBox *list = modeList(w))
@@ -94,13 +97,7 @@ void TestAreaScreens::init()
     QCoreApplication::processEvents();
 }
 
-QWidget *TestAreaScreens::screen(const QString &name) const
-{
-    for (QWidget *w : m_screens)
-        if (w->objectName() == name)
-            return w;
-    return nullptr;
-}
+QWidget *TestAreaScreens::screen(const QString &name) const { return m_screens.byName(name); }
 
 QComboBox *TestAreaScreens::modeList(QWidget *screen) const
 {
@@ -118,13 +115,10 @@ void TestAreaScreens::fill(QWidget *w, const QString &mode, const QStringList &i
         QVERIFY2(index >= 0, qPrintable(mode));
         list->setCurrentIndex(index);
     }
-    for (const QString &input : inputs) {
-        const QString name = input.section(u'=', 0, 0);
-        auto *edit = w->findChild<QLineEdit *>(name);
-        QVERIFY2(edit, qPrintable(name));
-        edit->setText(input.section(u'=', 1));
-    }
-    w->findChild<QComboBox *>(QStringLiteral("RzComboBox2"))->setEditText(rounding);
+    // Typed key by key, as the user does.
+    for (const QString &input : inputs)
+        support::typeInto(w, input.section(u'=', 0, 0), input.section(u'=', 1));
+    support::typeInto(w, QStringLiteral("RzComboBox2"), rounding);
 }
 
 void TestAreaScreens::compute_data()
@@ -238,6 +232,63 @@ void TestAreaScreens::compute_data()
         << "Form6" << byDiameter << QStringList{"Edit2=0"} << "10" << kUnchanged << QStringList{kInvalid};
     QTest::newRow("circle decimal diameter")
         << "Form6" << byDiameter << QStringList{"Edit2=2,5"} << "0" << kUnchanged << QStringList{kInvalid};
+
+    QTest::newRow("trapezoid 3 5 2") << "Form14" << QString() << QStringList{"Edit1=3", "Edit2=5", "Edit3=2"} << "0"
+                                     << "Ответ: 8" << QStringList{};
+    QTest::newRow("trapezoid decimal bases")
+        << "Form14" << QString() << QStringList{"Edit1=2,5", "Edit2=3,5", "Edit3=1,5"} << "2" << "Ответ: 4,50"
+        << QStringList{};
+    QTest::newRow("trapezoid negative base: absolute value and message")
+        << "Form14" << QString() << QStringList{"Edit1=-9", "Edit2=5", "Edit3=2"} << "0" << "Ответ: 4"
+        << QStringList{kInvalid};
+    QTest::newRow("trapezoid height 0") << "Form14" << QString() << QStringList{"Edit1=3", "Edit2=5", "Edit3=0"}
+                                        << "0" << "Ответ: 0" << QStringList{kInvalid};
+    QTest::newRow("trapezoid letters") << "Form14" << QString() << QStringList{"Edit1=3", "Edit2=b", "Edit3=2"}
+                                       << "0" << kUnchanged << QStringList{kInvalid};
+
+    const QString first = QStringLiteral("По 1-ой формуле");
+    const QString second = QStringLiteral("По 2-ой формуле");
+    QTest::newRow("polygon first formula, hexagon")
+        << "Form16" << first << QStringList{"Edit1=6", "Edit2=1,7320508", "Edit3=2"} << "3" << "Ответ: 10,392"
+        << QStringList{};
+    QTest::newRow("polygon second formula, hexagon")
+        << "Form16" << second << QStringList{"Edit1=6", "Edit2=2", "Edit3=2"} << "6" << "Ответ: 10,392305"
+        << QStringList{};
+    QTest::newRow("polygon second formula, no such polygon: NAN and no message")
+        << "Form16" << second << QStringList{"Edit1=6", "Edit2=2", "Edit3=5"} << "2" << "Ответ: NAN"
+        << QStringList{};
+    QTest::newRow("polygon 2,5 sides") << "Form16" << first << QStringList{"Edit1=2,5", "Edit2=1", "Edit3=2"} << "2"
+                                       << "Ответ: 2,50" << QStringList{};
+    QTest::newRow("polygon 0 sides: answer 0 and message")
+        << "Form16" << first << QStringList{"Edit1=0", "Edit2=1", "Edit3=2"} << "0" << "Ответ: 0"
+        << QStringList{kInvalid};
+    QTest::newRow("polygon empty side") << "Form16" << second << QStringList{"Edit1=6", "Edit2=2"} << "0"
+                                        << kUnchanged << QStringList{kInvalid};
+
+    QTest::newRow("ellipse 2 3") << "Form17" << QString() << QStringList{"Edit1=2", "Edit2=3"} << "4"
+                                 << "Ответ: 18,8496" << QStringList{};
+    QTest::newRow("ellipse a 0: answer 0 and message")
+        << "Form17" << QString() << QStringList{"Edit1=0", "Edit2=3"} << "4" << "Ответ: 0,0000"
+        << QStringList{kInvalid};
+    QTest::newRow("ellipse both 0") << "Form17" << QString() << QStringList{"Edit1=0", "Edit2=0"} << "0"
+                                    << kUnchanged << QStringList{kInvalid};
+
+    const QString semicircleRadius = QStringLiteral("По радиусу");
+    const QString semicircleDiameter = QStringLiteral("По диаметру");
+    QTest::newRow("semicircle diameter 2") << "Form19" << semicircleDiameter << QStringList{"Edit2=2"} << "4"
+                                           << "Ответ: 1,5708" << QStringList{};
+    QTest::newRow("semicircle decimal diameter: bilingual message")
+        << "Form19" << semicircleDiameter << QStringList{"Edit2=2,5"} << "2" << kUnchanged << QStringList{kBilingual};
+    QTest::newRow("semicircle diameter 0: message only")
+        << "Form19" << semicircleDiameter << QStringList{"Edit2=0"} << "2" << kUnchanged << QStringList{kBilingual};
+    QTest::newRow("semicircle hexadecimal diameter")
+        << "Form19" << semicircleDiameter << QStringList{"Edit2=$A"} << "1" << "Ответ: 39,3" << QStringList{};
+    QTest::newRow("semicircle radius 2") << "Form19" << semicircleRadius << QStringList{"Edit2=2"} << "2"
+                                         << "Ответ: 6,28" << QStringList{};
+    QTest::newRow("semicircle negative radius: message only")
+        << "Form19" << semicircleRadius << QStringList{"Edit2=-2"} << "2" << kUnchanged << QStringList{kBilingual};
+    QTest::newRow("semicircle bad rounding") << "Form19" << semicircleRadius << QStringList{"Edit2=2"} << "z"
+                                             << kUnchanged << QStringList{kBilingual};
 }
 
 void TestAreaScreens::compute()
@@ -322,6 +373,16 @@ void TestAreaScreens::modeVisibility_data()
                                    << QStringList{"Label2"};
     QTest::newRow("circle diameter") << "Form6" << "По диаметру" << QStringList{"Label2", "Edit2"}
                                      << QStringList{"Label8"};
+    QTest::newRow("polygon first formula") << "Form16" << "По 1-ой формуле"
+                                           << QStringList{"Label2", "Label8", "Label9", "Edit1", "Edit2", "Edit3"}
+                                           << QStringList{"Label5"};
+    QTest::newRow("polygon second formula") << "Form16" << "По 2-ой формуле"
+                                            << QStringList{"Label2", "Label5", "Label9", "Edit1", "Edit2", "Edit3"}
+                                            << QStringList{"Label8"};
+    QTest::newRow("semicircle radius") << "Form19" << "По радиусу" << QStringList{"Label8", "Edit2"}
+                                       << QStringList{"Label2"};
+    QTest::newRow("semicircle diameter") << "Form19" << "По диаметру" << QStringList{"Label2", "Edit2"}
+                                         << QStringList{"Label8"};
 }
 
 void TestAreaScreens::modeVisibility()
@@ -388,6 +449,14 @@ void TestAreaScreens::enterFromEveryControl_data()
                                                  << QStringList{"Edit1=3", "Edit2=2"} << "Ответ: 6";
     QTest::newRow("circle Edit2") << "Form6" << "Edit2" << int(Qt::Key_Enter) << QStringList{"Edit2=1"}
                                   << "Ответ: 3";
+    QTest::newRow("trapezoid Edit3") << "Form14" << "Edit3" << int(Qt::Key_Return)
+                                     << QStringList{"Edit1=3", "Edit2=5", "Edit3=2"} << "Ответ: 8";
+    QTest::newRow("polygon mode list") << "Form16" << "RzComboBox3" << int(Qt::Key_Return)
+                                       << QStringList{"Edit1=4", "Edit2=1", "Edit3=2"} << "Ответ: 4";
+    QTest::newRow("ellipse Edit2") << "Form17" << "Edit2" << int(Qt::Key_Enter)
+                                   << QStringList{"Edit1=1", "Edit2=1"} << "Ответ: 3";
+    QTest::newRow("semicircle Edit2, radius") << "Form19" << "Edit2" << int(Qt::Key_Return)
+                                              << QStringList{"Edit2=4"} << "Ответ: 25";
 }
 
 void TestAreaScreens::enterFromEveryControl()
@@ -400,19 +469,19 @@ void TestAreaScreens::enterFromEveryControl()
 
     QWidget *w = this->screen(screen);
     fill(w, QString(), inputs, QStringLiteral("0"));
-    QVERIFY(showActive(w));
+    QVERIFY(support::showActive(w));
     auto *target = w->findChild<QWidget *>(control);
     target->setFocus();
     QTRY_VERIFY(target->hasFocus() || target->isAncestorOf(QApplication::focusWidget()));
     QTest::keyClick(QApplication::focusWidget(), Qt::Key(key));
     QCOMPARE(w->findChild<QLabel *>(QStringLiteral("Label4"))->text(), answer);
     QVERIFY(m_messages.isEmpty());
-    hideScreen(w);
+    support::hideScreen(w);
 }
 
 void TestAreaScreens::roundingListKeepsTypedTextOut()
 {
-    QVERIFY(showActive(Form2));
+    QVERIFY(support::showActive(Form2));
     Form2->Edit1->setText(QStringLiteral("2"));
     QComboBox *rounding = Form2->RzComboBox2;
     QCOMPARE(rounding->count(), 11);
@@ -425,7 +494,7 @@ void TestAreaScreens::roundingListKeepsTypedTextOut()
     QCOMPARE(Form2->Label4->text(), QStringLiteral("Ответ: 4,0"));
     QCOMPARE(rounding->count(), 11);
     QCOMPARE(rounding->currentText(), QStringLiteral("1"));
-    hideScreen(Form2);
+    support::hideScreen(Form2);
 }
 
 void TestAreaScreens::answerHint()
@@ -482,12 +551,19 @@ void TestAreaScreens::screenLook_data()
     QTest::addColumn<QString>("caption");
     QTest::addColumn<QSize>("size");
     QTest::addColumn<QString>("title");
+    QTest::addColumn<int>("titlePixels");
 
-    QTest::newRow("triangle") << "Form5" << "Треугольник" << QSize(442, 290) << "Площадь треугольника";
-    QTest::newRow("rectangle") << "Form3" << "Прямоугольник" << QSize(408, 255) << "Площадь прямоугольника";
-    QTest::newRow("square") << "Form2" << "Квадрат" << QSize(436, 234) << "Площадь квадрата";
-    QTest::newRow("parallelogram") << "Form4" << "Параллелограмм" << QSize(412, 255) << "Площадь параллелограмма";
-    QTest::newRow("circle") << "Form6" << "Круг" << QSize(410, 227) << "Площадь круга";
+    QTest::newRow("triangle") << "Form5" << "Треугольник" << QSize(442, 290) << "Площадь треугольника" << 13;
+    QTest::newRow("rectangle") << "Form3" << "Прямоугольник" << QSize(408, 255) << "Площадь прямоугольника" << 13;
+    QTest::newRow("square") << "Form2" << "Квадрат" << QSize(436, 234) << "Площадь квадрата" << 13;
+    QTest::newRow("parallelogram") << "Form4" << "Параллелограмм" << QSize(412, 255) << "Площадь параллелограмма"
+                                   << 13;
+    QTest::newRow("circle") << "Form6" << "Круг" << QSize(410, 227) << "Площадь круга" << 11;
+    QTest::newRow("trapezoid") << "Form14" << "Трапеция" << QSize(421, 283) << "Площадь трапеции" << 13;
+    QTest::newRow("polygon") << "Form16" << "Правильный многоугольник" << QSize(414, 263)
+                             << "Площадь правильного многоугольника" << 13;
+    QTest::newRow("ellipse") << "Form17" << "Эллипс" << QSize(391, 240) << "Площадь эллипса" << 13;
+    QTest::newRow("semicircle") << "Form19" << "Полукруг" << QSize(412, 234) << "Площадь полукруга" << 11;
 }
 
 // Caption, fixed size, title, and every visible control inside the window.
@@ -497,6 +573,7 @@ void TestAreaScreens::screenLook()
     QFETCH(QString, caption);
     QFETCH(QSize, size);
     QFETCH(QString, title);
+    QFETCH(int, titlePixels);
 
     QWidget *w = this->screen(screen);
     QCOMPARE(w->windowTitle(), caption);
@@ -505,6 +582,7 @@ void TestAreaScreens::screenLook()
     QVERIFY(!(w->windowFlags() & Qt::WindowMaximizeButtonHint));
     QVERIFY(!(w->windowFlags() & Qt::WindowMinimizeButtonHint));
     QCOMPARE(w->findChild<QLabel *>(QStringLiteral("Label1"))->text(), title);
+    QCOMPARE(w->findChild<QLabel *>(QStringLiteral("Label1"))->font().pixelSize(), titlePixels);
     QCOMPARE(w->findChild<QPushButton *>(QStringLiteral("Button2"))->text(), QStringLiteral("Рассчитать"));
     QCOMPARE(w->findChild<QLabel *>(QStringLiteral("Label4"))->font().pixelSize(), 16);
     w->show();
@@ -521,6 +599,72 @@ void TestAreaScreens::screenLook()
                      qPrintable(label->objectName()));
         }
     }
+    w->hide();
+}
+
+// A fresh polygon screen starts on its first formula, a fresh semicircle
+// screen on its second mode, the diameter.
+void TestAreaScreens::startModes()
+{
+    TForm16 polygon(m_context);
+    QCOMPARE(polygon.RzComboBox3->currentText(), QStringLiteral("По 1-ой формуле"));
+    QVERIFY(!polygon.Label8->isHidden());
+    QVERIFY(polygon.Label5->isHidden());
+    QCOMPARE(polygon.Label8->text(), QStringLiteral("r:"));
+    QCOMPARE(polygon.Label5->text(), QStringLiteral("R:"));
+    QCOMPARE(polygon.Label5->geometry(), polygon.Label8->geometry());
+
+    TForm19 semicircle(m_context);
+    QCOMPARE(semicircle.RzComboBox3->currentText(), QStringLiteral("По диаметру"));
+    QCOMPARE(semicircle.RzComboBox3->itemText(0), QStringLiteral("По радиусу"));
+    QVERIFY(!semicircle.Label2->isHidden());
+    QVERIFY(semicircle.Label8->isHidden());
+    QCOMPARE(semicircle.Label2->text(), QStringLiteral("Размер диаметра:"));
+    QCOMPARE(semicircle.Label8->text(), QStringLiteral("Размер радиуса:"));
+    QCOMPARE(semicircle.Label2->geometry(), semicircle.Label8->geometry());
+
+    // Switching modes keeps the field's text.
+    support::type(semicircle.Edit2, QStringLiteral("7"));
+    semicircle.RzComboBox3->setCurrentIndex(0);
+    QCOMPARE(semicircle.Edit2->text(), QStringLiteral("7"));
+    QVERIFY(!semicircle.Label8->isHidden());
+
+    TForm14 trapezoid(m_context);
+    QCOMPARE(trapezoid.Label5->text(), QStringLiteral("a :"));
+    QCOMPARE(trapezoid.Label5->font().pixelSize(), 19);
+}
+
+void TestAreaScreens::drawings_data()
+{
+    QTest::addColumn<QString>("screen");
+    QTest::newRow("trapezoid") << "Form14";
+    QTest::newRow("polygon") << "Form16";
+    QTest::newRow("ellipse") << "Form17";
+    QTest::newRow("semicircle") << "Form19";
+}
+
+// The figure's drawing stands right of the fields, 100 x 100, drawn once the
+// screen is shown: dark lines on white.
+void TestAreaScreens::drawings()
+{
+    QFETCH(QString, screen);
+    QWidget *w = this->screen(screen);
+    auto *image = w->findChild<calc::TImage *>(QStringLiteral("Image2"));
+    QVERIFY(image);
+    QCOMPARE(image->size(), QSize(100, 100));
+    for (const QLineEdit *field : w->findChildren<QLineEdit *>(QRegularExpression(QStringLiteral("^Edit\\d$"))))
+        QVERIFY2(field->geometry().right() < image->x(), qPrintable(field->objectName()));
+    w->show();
+    QVERIFY(QTest::qWaitForWindowExposed(w));
+    const QImage picture = image->picture();
+    QVERIFY(!picture.isNull());
+    QCOMPARE(picture.size() / picture.devicePixelRatio(), QSize(100, 100));
+    int dark = 0;
+    for (int y = 0; y < picture.height(); ++y)
+        for (int x = 0; x < picture.width(); ++x)
+            dark += qGray(picture.pixel(x, y)) < 100;
+    QVERIFY2(dark > 150, qPrintable(QString::number(dark)));
+    QCOMPARE(picture.pixelColor(1, 1), QColor(Qt::white));
     w->hide();
 }
 

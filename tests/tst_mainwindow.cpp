@@ -4,11 +4,6 @@
 #include "Unit2.h"
 #include "Unit3.h"
 #include "Unit5.h"
-#include "Unit7.h"
-#include "Unit8.h"
-#include "Unit9.h"
-#include "Unit18.h"
-#include "Unit20.h"
 #include "Unit45.h"
 #include "Unit46.h"
 #include "Unit47.h"
@@ -16,9 +11,8 @@
 #include "Unit49.h"
 #include "Unit50.h"
 #include "Unit51.h"
-#include "messages.h"
 #include "screens.h"
-#include "screentesting.h"
+#include "support.h"
 
 #include <QLineEdit>
 #include <QPushButton>
@@ -77,19 +71,24 @@ private slots:
     void solidItems();
     void solidItemHidesTheOtherSolids();
     void exitClosesLikeTheTitleBar();
+    void referenceItems_data();
+    void referenceItems();
+    void calculatorItem_data();
+    void calculatorItem();
 
 private:
     QTemporaryDir m_settings;
+    support::RecordingContext m_context;
 };
 
 void TestMainWindow::initTestCase()
 {
-    calc::setMessageSink([](const QString &text) { QFAIL(qPrintable(text)); });
+    m_context.messages = [](const QString &text) { QFAIL(qPrintable(text)); };
     // An empty store: every window starts in its designed state.
     QVERIFY(m_settings.isValid());
-    TForm1::setSettingsFile(m_settings.filePath(QStringLiteral("kalkort.conf")));
-    TForm1::setWelcomePresenter([] {});
-    createScreens();
+    m_context.settingsFile = m_settings.filePath(QStringLiteral("kalkort.conf"));
+    m_context.presentWelcome = [] {};
+    createScreens(m_context);
 }
 
 void TestMainWindow::cleanupTestCase() { destroyScreens(); }
@@ -207,7 +206,8 @@ void TestMainWindow::items_data()
     QTest::newRow("Площадь") << "RzGroup1"
                              << QStringList{"Треугольник", "Прямоугольник", "Параллелограмм", "Круг", "Квадрат",
                                             "Трапеция", "Правильный многоугольник", "Эллипс", "Полукруг"}
-                             << QStringList{"Треугольник", "Прямоугольник", "Параллелограмм", "Круг", "Квадрат"};
+                             << QStringList{"Треугольник", "Прямоугольник", "Параллелограмм", "Круг", "Квадрат",
+                                            "Трапеция", "Правильный многоугольник", "Эллипс", "Полукруг"};
     QTest::newRow("Объём") << "RzGroup6"
                            << QStringList{"Конус", "Усечённый конус", "Цилиндр", "Сфера", "Пирамида",
                                           "Усечённая пирамида", "Призма"}
@@ -219,19 +219,27 @@ void TestMainWindow::items_data()
                                              "Меры площадей", "Меры объёма тел", "Меры объёма жидкостей",
                                              "Угловая мера", "Единицы энергии"}
                               << QStringList{"Меры массы", "Меры длины", "Температура", "Единицы информации",
-                                             "Скорость"};
+                                             "Скорость", "Давление", "Единицы сил", "Единицы мощности",
+                                             "Меры площадей", "Меры объёма тел", "Меры объёма жидкостей",
+                                             "Угловая мера", "Единицы энергии"};
     QTest::newRow("Решение задач") << "RzGroup4"
                                    << QStringList{"Квадратное уравнение", "Биквадратное уравнение",
                                                   "Система линейных уравнений", "Операции с дробями",
                                                   "Арифметическая прогрессия", "Геометрическая прогрессия"}
-                                   << QStringList{};
+                                   << QStringList{"Квадратное уравнение", "Биквадратное уравнение",
+                                                  "Система линейных уравнений", "Операции с дробями",
+                                                  "Арифметическая прогрессия", "Геометрическая прогрессия"};
     QTest::newRow("Разное") << "RzGroup5"
                             << QStringList{"Плотность веществ", "Скорость различных объектов", "Самые высокие горы",
                                            "Самые большие озёра", "Самые длинные реки",
                                            "Краткая справка по планетам", "Основные константы",
                                            "Десятичные приставки в СИ", "Калькулятор Windows",
                                            "Эталоны системы единиц СИ"}
-                            << QStringList{};
+                            << QStringList{"Плотность веществ", "Скорость различных объектов", "Самые высокие горы",
+                                           "Самые большие озёра", "Самые длинные реки",
+                                           "Краткая справка по планетам", "Основные константы",
+                                           "Десятичные приставки в СИ", "Калькулятор Windows",
+                                           "Эталоны системы единиц СИ"};
 }
 
 // Every item is shown in order; the ones whose screen is not part of the
@@ -260,7 +268,7 @@ void TestMainWindow::items()
 
 void TestMainWindow::itemOpensScreenAndBringsItToFront()
 {
-    QVERIFY(showActive(Form1));
+    QVERIFY(support::showActive(Form1));
     TRzGroupItem *triangle = Form1->item(Form1->RzGroup1, 0);
     TRzGroupItem *rectangle = Form1->item(Form1->RzGroup1, 1);
     QCOMPARE(triangle->text(), QStringLiteral("Треугольник"));
@@ -285,8 +293,8 @@ void TestMainWindow::itemOpensScreenAndBringsItToFront()
     QTest::mouseClick(triangle, Qt::LeftButton);
     QVERIFY(Form5->isVisible());
     QCOMPARE(Form5->Edit1->text(), QStringLiteral("12"));
-    hideScreen(Form5);
-    hideScreen(Form3);
+    support::hideScreen(Form5);
+    support::hideScreen(Form3);
 }
 
 void TestMainWindow::conversionItems_data()
@@ -300,6 +308,14 @@ void TestMainWindow::conversionItems_data()
     QTest::newRow("Температура") << 2 << "Form9" << "Температура";
     QTest::newRow("Единицы информации") << 3 << "Form18" << "Единицы информации";
     QTest::newRow("Скорость") << 4 << "Form20" << "Скорость";
+    QTest::newRow("Давление") << 5 << "Form21" << "Давление";
+    QTest::newRow("Единицы сил") << 6 << "Form22" << "Единицы сил";
+    QTest::newRow("Единицы мощности") << 7 << "Form23" << "Единицы мощности";
+    QTest::newRow("Меры площадей") << 8 << "Form28" << "Меры площади";
+    QTest::newRow("Меры объёма тел") << 9 << "Form29" << "Меры объёма тел";
+    QTest::newRow("Меры объёма жидкостей") << 10 << "Form30" << "Меры объёма жидкостей";
+    QTest::newRow("Угловая мера") << 11 << "Form41" << "Угловая мера";
+    QTest::newRow("Единицы энергии") << 12 << "Form42" << "Единицы энергии";
 }
 
 void TestMainWindow::conversionItems()
@@ -308,20 +324,23 @@ void TestMainWindow::conversionItems()
     QFETCH(QString, screen);
     QFETCH(QString, caption);
 
-    const std::map<QString, QWidget *> screens = {
-        {"Form7", Form7}, {"Form8", Form8}, {"Form9", Form9}, {"Form18", Form18}, {"Form20", Form20}};
-    QWidget *w = screens.at(screen);
-    QVERIFY(showActive(Form1));
+    QWidget *w = nullptr;
+    for (QWidget *top : QApplication::topLevelWidgets())
+        if (top->objectName() == screen)
+            w = top;
+    QVERIFY(w);
+    QVERIFY(!w->isVisible());
+    QVERIFY(support::showActive(Form1));
     QTest::mouseClick(Form1->item(Form1->RzGroup2, item), Qt::LeftButton);
     QVERIFY(QTest::qWaitForWindowActive(w));
     QCOMPARE(w->windowTitle(), caption);
-    hideScreen(w);
+    support::hideScreen(w);
 }
 
 void TestMainWindow::keyboardOpensGroupsAndItems()
 {
-    TForm1 form;
-    QVERIFY(showActive(&form));
+    TForm1 &form = *Form1;
+    QVERIFY(support::showActive(&form));
     TRzGroupCaption *caption = form.RzGroup4->captionBar();
     caption->setFocus();
     QTRY_VERIFY(caption->hasFocus());
@@ -343,8 +362,9 @@ void TestMainWindow::keyboardOpensGroupsAndItems()
     QTRY_COMPARE(QApplication::focusWidget(), square);
     QTest::keyClick(square, Qt::Key_Space);
     QVERIFY(Form2->isVisible());
-    hideScreen(Form2);
-    hideScreen(&form);
+    support::hideScreen(Form2);
+    form.RzGroup2->setOpened(true);
+    support::hideScreen(&form);
 }
 
 void TestMainWindow::solidItems_data()
@@ -404,7 +424,7 @@ void TestMainWindow::solidItemHidesTheOtherSolids()
     // Opening the open screen again keeps it.
     QTest::mouseClick(Form1->item(Form1->RzGroup6, 1), Qt::LeftButton);
     QVERIFY(Form45->isVisible());
-    hideScreen(Form45);
+    support::hideScreen(Form45);
 }
 
 void TestMainWindow::exitClosesLikeTheTitleBar()
@@ -412,13 +432,102 @@ void TestMainWindow::exitClosesLikeTheTitleBar()
     TForm1 form;
     CloseCounter counter;
     form.installEventFilter(&counter);
-    QVERIFY(showActive(&form));
+    QVERIFY(support::showActive(&form));
     form.RzGroup3->setOpened(true);
     TRzGroupItem *exit = form.item(form.RzGroup3, 2);
     QCOMPARE(exit->text(), QStringLiteral("Выход"));
     QTest::mouseClick(exit, Qt::LeftButton);
     QCOMPARE(counter.closes, 1);
     QVERIFY(!form.isVisible());
+}
+
+void TestMainWindow::referenceItems_data()
+{
+    QTest::addColumn<int>("item");
+    QTest::addColumn<QString>("screen");
+    QTest::addColumn<QString>("caption");
+
+    QTest::newRow("Плотность веществ") << 0 << "Form12" << "Плотность веществ";
+    QTest::newRow("Скорость различных объектов") << 1 << "Form32" << "Скорость различных объектов";
+    QTest::newRow("Самые высокие горы") << 2 << "Form33" << "Самые высокие горы";
+    QTest::newRow("Самые большие озёра") << 3 << "Form34" << "Самые большие озёра";
+    QTest::newRow("Самые длинные реки") << 4 << "Form35" << "Самые длинные реки";
+    QTest::newRow("Краткая справка по планетам") << 5 << "Form36" << "Краткая справка по планетам";
+    QTest::newRow("Основные константы") << 6 << "Form38" << "Основные константы (постоянные) всего:64";
+    QTest::newRow("Десятичные приставки в СИ") << 7 << "Form39" << "Десятичные приставки в СИ";
+    QTest::newRow("Эталоны системы единиц СИ") << 9 << "Form53" << "Эталоны системы единиц СИ";
+}
+
+void TestMainWindow::referenceItems()
+{
+    QFETCH(int, item);
+    QFETCH(QString, screen);
+    QFETCH(QString, caption);
+
+    QWidget *w = nullptr;
+    for (QWidget *top : QApplication::topLevelWidgets())
+        if (top->objectName() == screen)
+            w = top;
+    QVERIFY(w);
+    QVERIFY(!w->isVisible());
+    QVERIFY(support::showActive(Form1));
+    Form1->RzGroup5->setOpened(true);
+    QTest::mouseClick(Form1->item(Form1->RzGroup5, item), Qt::LeftButton);
+    QVERIFY(QTest::qWaitForWindowActive(w));
+    QCOMPARE(w->windowTitle(), caption);
+    support::hideScreen(w);
+}
+
+void TestMainWindow::calculatorItem_data()
+{
+    QTest::addColumn<bool>("installed");
+    QTest::newRow("a calculator installed") << true;
+    QTest::newRow("none: nothing happens") << false;
+}
+
+// "Калькулятор Windows" starts the desktop's calculator, here a fake one
+// named by a desktop entry in a temporary application folder.
+void TestMainWindow::calculatorItem()
+{
+    QFETCH(bool, installed);
+    QTemporaryDir root;
+    const QString program = root.filePath(QStringLiteral("bin/abacus"));
+    const QString entry = root.filePath(QStringLiteral("data/applications/abacus.desktop"));
+    QVERIFY(QDir().mkpath(root.filePath(QStringLiteral("bin"))));
+    QVERIFY(QDir().mkpath(root.filePath(QStringLiteral("data/applications"))));
+    QFile script(program);
+    QVERIFY(script.open(QIODevice::WriteOnly));
+    script.write("#!/bin/sh\necho started > \"$0.ran\"\n");
+    script.close();
+    QVERIFY(script.setPermissions(script.permissions() | QFileDevice::ExeOwner));
+    QFile desktop(entry);
+    QVERIFY(desktop.open(QIODevice::WriteOnly));
+    desktop.write(installed ? "[Desktop Entry]\nType=Application\nName=Abacus\nExec=abacus\nCategories=Calculator;\n"
+                            : "[Desktop Entry]\nType=Application\nName=Abacus\nExec=abacus\nCategories=Office;\n");
+    desktop.close();
+
+    const QByteArray home = qgetenv("XDG_DATA_HOME");
+    const QByteArray dirs = qgetenv("XDG_DATA_DIRS");
+    const QByteArray path = qgetenv("PATH");
+    qputenv("XDG_DATA_HOME", QFile::encodeName(root.filePath(QStringLiteral("data"))));
+    qputenv("XDG_DATA_DIRS", QFile::encodeName(root.filePath(QStringLiteral("none"))));
+    qputenv("PATH", QFile::encodeName(root.filePath(QStringLiteral("bin"))));
+    Form1->RzGroup5->setOpened(true);
+    TRzGroupItem *item = Form1->item(Form1->RzGroup5, 8);
+    QCOMPARE(item->text(), QStringLiteral("Калькулятор Windows"));
+    QTest::mouseClick(item, Qt::LeftButton);
+    qputenv("XDG_DATA_HOME", home);
+    qputenv("XDG_DATA_DIRS", dirs);
+    qputenv("PATH", path);
+
+    if (installed) {
+        QTRY_VERIFY(QFile::exists(program + QStringLiteral(".ran")));
+    } else {
+        QTest::qWait(300);
+        QVERIFY(!QFile::exists(program + QStringLiteral(".ran")));
+    }
+    // No window of the program opened, no message shown.
+    QVERIFY(m_context.recorded.isEmpty());
 }
 
 QTEST_MAIN(TestMainWindow)

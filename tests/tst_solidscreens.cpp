@@ -8,8 +8,7 @@
 #include "Unit50.h"
 #include "Unit51.h"
 #include "appearance.h"
-#include "messages.h"
-#include "screentesting.h"
+#include "support.h"
 
 #include <QActionGroup>
 #include <QFrame>
@@ -150,30 +149,25 @@ private:
     // A redraw, then the drawing area's picture.
     QImage redrawn(SolidScreen *screen);
 
+    support::RecordingContext m_context;
     std::vector<SolidScreen *> m_screens;
-    QStringList m_messages;
+    support::ScreenSet m_owned;
+    QStringList &m_messages = m_context.recorded;
 };
 
 void TestSolidScreens::initTestCase()
 {
-    calc::setDecimalSeparator(u',');
-    calc::setMessageSink([this](const QString &text) { m_messages << text; });
-    Form45 = new TForm45;
-    Form46 = new TForm46;
-    Form47 = new TForm47;
-    Form48 = new TForm48;
-    Form49 = new TForm49;
-    Form50 = new TForm50;
-    Form51 = new TForm51;
+    Form45 = m_owned.add(new TForm45(m_context));
+    Form46 = m_owned.add(new TForm46(m_context));
+    Form47 = m_owned.add(new TForm47(m_context));
+    Form48 = m_owned.add(new TForm48(m_context));
+    Form49 = m_owned.add(new TForm49(m_context));
+    Form50 = m_owned.add(new TForm50(m_context));
+    Form51 = m_owned.add(new TForm51(m_context));
     m_screens = {Form45, Form46, Form47, Form48, Form49, Form50, Form51};
 }
 
-void TestSolidScreens::cleanupTestCase()
-{
-    for (SolidScreen *w : m_screens)
-        delete w;
-    calc::setMessageSink({});
-}
+void TestSolidScreens::cleanupTestCase() {}
 
 void TestSolidScreens::init()
 {
@@ -207,13 +201,10 @@ SolidScreen *TestSolidScreens::screen(const QString &name) const
 
 void TestSolidScreens::fill(SolidScreen *w, const QStringList &inputs, const QString &rounding)
 {
-    for (const QString &input : inputs) {
-        const QString name = input.section(u'=', 0, 0);
-        auto *edit = w->findChild<QLineEdit *>(name);
-        QVERIFY2(edit, qPrintable(name));
-        edit->setText(input.section(u'=', 1));
-    }
-    w->RzComboBox2->setEditText(rounding);
+    // Typed key by key, as the user does.
+    for (const QString &input : inputs)
+        support::typeInto(w, input.section(u'=', 0, 0), input.section(u'=', 1));
+    support::type(w->RzComboBox2, rounding);
 }
 
 void TestSolidScreens::showWide(SolidScreen *w)
@@ -313,7 +304,7 @@ void TestSolidScreens::compute()
 void TestSolidScreens::enterComputes()
 {
     fill(Form48, {"Edit1=1", "Edit2=1", "Edit3=1"}, QStringLiteral("2"));
-    QVERIFY(showActive(Form48));
+    QVERIFY(support::showActive(Form48));
     for (QWidget *control : std::initializer_list<QWidget *>{Form48->Edit3, Form48->RzComboBox2, Form48->Button1}) {
         Form48->Label4->setCaption(kEarlierAnswer);
         control->setFocus();
@@ -323,7 +314,7 @@ void TestSolidScreens::enterComputes()
     }
     QVERIFY(!Form48->wide());  // Enter clicks "Рассчитать", not the model button
     QVERIFY(m_messages.isEmpty());
-    hideScreen(Form48);
+    support::hideScreen(Form48);
 }
 
 void TestSolidScreens::screenLook_data()

@@ -2,8 +2,7 @@
 // all): it opens, computes, and its model panel shows a message in place of
 // the model.
 #include "Unit45.h"
-#include "appearance.h"
-#include "messages.h"
+#include "support.h"
 
 #include <QPushButton>
 #include <QtTest>
@@ -18,17 +17,12 @@ private slots:
     void solidScreenOpensAndComputes();
 };
 
-void TestWithoutOpenGL::initTestCase()
-{
-    QVERIFY(!TModelPanel::openGLUsable());
-    calc::setDecimalSeparator(u',');
-}
+void TestWithoutOpenGL::initTestCase() { QVERIFY(!TModelPanel::openGLUsable()); }
 
 void TestWithoutOpenGL::solidScreenOpensAndComputes()
 {
-    QStringList messages;
-    calc::setMessageSink([&messages](const QString &text) { messages << text; });
-    TForm45 screen;
+    support::RecordingContext context;
+    TForm45 screen(context);
     screen.show();
     QVERIFY(QTest::qWaitForWindowExposed(&screen));
 
@@ -63,8 +57,7 @@ void TestWithoutOpenGL::solidScreenOpensAndComputes()
 
     screen.close();
     QVERIFY(!screen.wide());
-    QVERIFY(messages.isEmpty());
-    calc::setMessageSink({});
+    QVERIFY(context.recorded.isEmpty());
 }
 
 int main(int argc, char *argv[])

@@ -135,7 +135,14 @@ std::optional<Report> x11Report(xcb_connection_t *connection, const QWidget &wid
         frame = enclosingFrame(connection, window, tree->root, tree->parent, client);
     if (!frame)
         return std::nullopt;
-    return Report{client, *frame};
+    // The X server counts device pixels; Qt's geometry counts them scaled.
+    const qreal ratio = widget.devicePixelRatioF();
+    if (ratio == 1.0)
+        return Report{client, *frame};
+    const auto scaled = [ratio](int pixels) { return qRound(pixels / ratio); };
+    return Report{QRect(scaled(client.x()), scaled(client.y()), scaled(client.width()), scaled(client.height())),
+                  QMargins(scaled(frame->left()), scaled(frame->top()), scaled(frame->right()),
+                           scaled(frame->bottom()))};
 }
 
 #endif

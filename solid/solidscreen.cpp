@@ -82,7 +82,17 @@ SolidScreen::SolidScreen(const SolidDesign &design, const calc::Context &context
         connect(TrackBar3, &QSlider::valueChanged, this, &SolidScreen::TrackBar3Change);
         connect(m_redrawTimer, &QTimer::timeout, this, &SolidScreen::Timer1Timer);
     }
-    m_redrawTimer->start(kRedrawInterval);
+}
+
+void SolidScreen::keepRedrawing()
+{
+    // The model is redrawn only while it is on the screen: a hidden or
+    // narrow screen has nothing to redraw, and the program at rest wakes
+    // for nothing.
+    if (m_wide && isVisible() && !isMinimized())
+        m_redrawTimer->start(kRedrawInterval);
+    else
+        m_redrawTimer->stop();
 }
 
 void SolidScreen::buildModelView(const SolidDesign &design)
@@ -151,6 +161,7 @@ void SolidScreen::Button1Click()
     if (!m_wide)
         Panel1->showFace(); // widening again shows the face until the next redraw
     Panel2->setVisible(m_wide);
+    keepRedrawing();
 }
 
 void SolidScreen::Button2Click()
@@ -208,6 +219,20 @@ void SolidScreen::showEvent(QShowEvent *event)
     if (Image2->picture().isNull())
         Image2->setPicture(illustration(m_solid));
     Screen::showEvent(event);
+    keepRedrawing();
+}
+
+void SolidScreen::hideEvent(QHideEvent *event)
+{
+    Screen::hideEvent(event);
+    keepRedrawing();
+}
+
+void SolidScreen::changeEvent(QEvent *event)
+{
+    Screen::changeEvent(event);
+    if (event->type() == QEvent::WindowStateChange)
+        keepRedrawing();
 }
 
 void SolidScreen::closeEvent(QCloseEvent *event)

@@ -114,10 +114,14 @@ protected:
     QTimer *m_redrawTimer = nullptr;
 
     void showEvent(QShowEvent *event) override;
+    void hideEvent(QHideEvent *event) override;
+    void changeEvent(QEvent *event) override;
     void closeEvent(QCloseEvent *event) override;
 
 private:
     void buildModelView(const SolidDesign &design);
+    // Runs the redraw timer while the model is on the screen.
+    void keepRedrawing();
     void setColour(QAction *item, Colour colour);
 
     Solid m_solid;

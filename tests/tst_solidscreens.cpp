@@ -133,6 +133,7 @@ private slots:
     void invalidDimensions_data();
     void invalidDimensions();
     void captionStaysUnderLaterFrames();
+    void redrawRunsOnlyWhileTheModelIsShown();
     void nothingDrawnWhileNarrowOrHidden();
     void closingNarrowsAndKeepsTheChoices();
     void hugeDimensions_data();
@@ -454,7 +455,8 @@ void TestSolidScreens::screenLook()
     auto *timer = w->findChild<QTimer *>(screen == "Form46" ? "Timer2" : "Timer1");
     QVERIFY(timer);
     QCOMPARE(timer->interval(), 500);
-    QVERIFY(timer->isActive());
+    // The redraw runs only while the model is on the screen.
+    QVERIFY(!timer->isActive());
     QVERIFY(w->Button3->isHidden());
 
     w->show();
@@ -718,6 +720,31 @@ void TestSolidScreens::captionStaysUnderLaterFrames()
     QCOMPARE(centre(frame), Seen::Blue);
     QCOMPARE(name(classify(frame.pixelColor(2, 2))), name(Seen::Background));
     QCOMPARE(w->Panel1->property("caption").toString(), kInvalid);  // covered, not cleared
+}
+
+// The redraw timer runs while the model is on the screen, and only then: a
+// program at rest with its screens hidden wakes for nothing.
+void TestSolidScreens::redrawRunsOnlyWhileTheModelIsShown()
+{
+    SolidScreen *w = Form47;
+    auto *timer = w->findChild<QTimer *>(QStringLiteral("Timer1"));
+    QVERIFY(!timer->isActive());
+    w->show();
+    QVERIFY(QTest::qWaitForWindowExposed(w));
+    QVERIFY(!timer->isActive());  // narrow
+    w->Button1->click();
+    QVERIFY(timer->isActive());
+    w->hide();
+    QVERIFY(!timer->isActive());
+    w->show();
+    QVERIFY(timer->isActive());
+    w->showMinimized();
+    QTRY_VERIFY(!timer->isActive());
+    w->showNormal();
+    QTRY_VERIFY(timer->isActive());
+    w->Button1->click();
+    QVERIFY(!timer->isActive());
+    w->close();
 }
 
 void TestSolidScreens::nothingDrawnWhileNarrowOrHidden()

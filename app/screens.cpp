@@ -58,7 +58,7 @@ namespace screens {
 namespace {
 
 template <typename Form>
-Row row(Form *&global, const char *item = nullptr, Opening opening = Opening::None)
+Row row(Form *&global, const char *item = nullptr, Opening opening = Opening::None, bool atStart = false)
 {
     return {Form::staticMetaObject.className(),
             [&global](const calc::Context &context) -> QWidget * {
@@ -71,8 +71,13 @@ Row row(Form *&global, const char *item = nullptr, Opening opening = Opening::No
             },
             [&global]() -> QWidget * { return global; },
             item,
-            opening};
+            opening,
+            atStart};
 }
+
+// Made at start-up: the main window, and the settings screen, which the
+// settings load fills.
+constexpr bool AtStart = true;
 
 constexpr Opening Show = Opening::Show;
 constexpr Opening Modal = Opening::Modal;
@@ -86,7 +91,7 @@ const calc::Context *g_context = &calc::Context::standard();
 const std::vector<Row> &table()
 {
     static const std::vector<Row> rows = {
-        row(Form1),
+        row(Form1, nullptr, Opening::None, AtStart),
         row(Form2, "RzGroup1Items4", Show),
         row(Form3, "RzGroup1Items1", Show),
         row(Form4, "RzGroup1Items2", Show),
@@ -108,7 +113,7 @@ const std::vector<Row> &table()
         row(Form21, "RzGroup2Items5", Show),
         row(Form22, "RzGroup2Items6", Show),
         row(Form23, "RzGroup2Items7", Show),
-        row(Form24, "RzGroup3Items0", Show),
+        row(Form24, "RzGroup3Items0", Show, AtStart),
         row(Form25),
         row(Form28, "RzGroup2Items8", Show),
         row(Form29, "RzGroup2Items9", Show),
@@ -148,12 +153,35 @@ const std::vector<ItemAction> &itemActions()
     return actions;
 }
 
+namespace {
+std::size_t welcomeRow()
+{
+    for (std::size_t k = 0; k < table().size(); ++k)
+        if (qstrcmp(table()[k].className, TForm25::staticMetaObject.className()) == 0)
+            return k;
+    qFatal("the welcome screen has no row");
+}
+}  // namespace
+
+QWidget *screen(const Row &row)
+{
+    if (!row.instance())
+        row.create(*g_context);
+    return row.instance();
+}
+
+void createAll()
+{
+    for (const Row &row : table())
+        screen(row);
+}
+
 void openItem(const QString &item)
 {
     for (const Row &row : table()) {
         if (!row.item || item != QLatin1String(row.item))
             continue;
-        QWidget *screen = row.instance();
+        QWidget *screen = screens::screen(row);
         switch (row.opening) {
         case Opening::None:
             break;
@@ -166,7 +194,7 @@ void openItem(const QString &item)
         case Opening::Solid:
             // One 3D model at most is on the screen.
             for (const Row &other : table())
-                if (other.opening == Opening::Solid && other.instance() != screen)
+                if (other.opening == Opening::Solid && other.instance() && other.instance() != screen)
                     other.instance()->close();
             showScreen(screen);
             break;
@@ -186,7 +214,8 @@ void createScreens(const calc::Context &context)
     using namespace screens;
     g_context = &context;
     for (const Row &row : table())
-        row.create(context);
+        if (row.atStart)
+            row.create(context);
 
     for (const Row &row : table())
         if (row.item)
@@ -195,8 +224,10 @@ void createScreens(const calc::Context &context)
         Form1->item(QLatin1String(action.item))->setEnabled(true);
     QObject::connect(Form1, &TForm1::itemClicked, Form1, &openItem);
 
+    // The greeting of the first run.
+    const auto welcome = [] { static_cast<QDialog *>(screen(table()[welcomeRow()]))->exec(); };
     QObject::connect(Form1, &TForm1::firstShown, Form1,
-                     [&context] { loadWindowSettings(*Form1, *Form24, context, [] { Form25->exec(); }); });
+                     [&context, welcome] { loadWindowSettings(*Form1, *Form24, context, welcome); });
     QObject::connect(Form1, &TForm1::closing, Form1,
                      [&context] { g_saved = saveWindowSettings(*Form1, *Form24, context); });
     QObject::connect(Form24, &TForm24::placementChosen, Form1, &TForm1::place);
@@ -206,5 +237,6 @@ void destroyScreens()
 {
     const auto &rows = screens::table();
     for (auto row = rows.rbegin(); row != rows.rend(); ++row)
-        row->destroy();
+        if (row->instance())
+            row->destroy();
 }

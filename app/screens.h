@@ -2,6 +2,12 @@
 // creation order and the main window's item that opens it. Creation,
 // destruction and the main window's items all come from the table, and the
 // screens are wired to each other here and nowhere else.
+//
+// The main window and the settings screen are made at start-up; every other
+// screen is made the first time it is opened and then lives, hidden when
+// closed, until the program ends. Made all at start, the screens would cost
+// the program at rest more memory than its budget allows, for windows most
+// runs never open.
 #pragma once
 
 #include "context.h"
@@ -29,6 +35,7 @@ struct Row {
     std::function<QWidget *()> instance;
     const char *item;  // the item that opens the screen ("RzGroup1Items5"), or null
     Opening opening;
+    bool atStart;  // made at start-up rather than when first opened
 };
 
 // In creation order, the main window first.
@@ -41,6 +48,11 @@ struct ItemAction {
 };
 const std::vector<ItemAction> &itemActions();
 
+// The row's screen, made now if it has not been.
+QWidget *screen(const Row &row);
+// Makes every screen that has not been made, in the table's order.
+void createAll();
+
 // Opens what an item of the main window opens.
 void openItem(const QString &item);
 
@@ -49,8 +61,8 @@ bool lastSaveSucceeded();
 
 }  // namespace screens
 
-// Creates every screen in the table's order, all hidden, and wires them
-// together with `context`, which must outlive them.
+// Creates the screens of start-up, hidden, and wires the screens together
+// with `context`, which must outlive them.
 void createScreens(const calc::Context &context = calc::Context::standard());
 // Destroys them in the reverse order.
 void destroyScreens();

@@ -1,5 +1,5 @@
-// Resident memory taken by each screen as the program creates it: the
-// figures beside bench/startup.sh's total, to find what to slim.
+// Resident memory taken by each screen when it is made: the figures beside
+// bench/startup.sh's total, to find what to slim.
 //   bench_screen_memory   (on an X display)
 #include "screens.h"
 
@@ -29,7 +29,7 @@ int main(int argc, char *argv[])
     const long start = residentKiB();
     long previous = start;
     for (const screens::Row &row : screens::table()) {
-        row.create(calc::Context::standard());
+        screens::screen(row);
         QCoreApplication::processEvents();
         const long now = residentKiB();
         std::printf("%-8s %6ld KiB\n", row.className, now - previous);

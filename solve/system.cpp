@@ -79,8 +79,8 @@ SystemOutcome linearSystem(const SystemRequest &request, QChar separator)
             outcome.messages << calc::kInvalidValue;
             return outcome;
         }
-        outcome.xLine = kXLine + u' ' + calc::FloatToStrF(x, *digits, separator);
-        outcome.yLine = kYLine + u' ' + calc::FloatToStrF(y, *digits, separator);
+        outcome.xLine = QStringLiteral("Ответ: X= ") + calc::FloatToStrF(x, *digits, separator);
+        outcome.yLine = QStringLiteral("Y= ") + calc::FloatToStrF(y, *digits, separator);
     }
 
     outcome.plot = SystemPlot{{pointAt(first, -4), pointAt(first, 4)}, {pointAt(second, -4), pointAt(second, 4)}};

@@ -191,7 +191,7 @@ void TestAppearance::firstRunGreetsAndSaves()
 void TestAppearance::applyChangesTheBackgroundOfScreensShownLater()
 {
     restart();
-    Form3->show();
+    screens::openItem(QStringLiteral("RzGroup1Items1"));  // "Прямоугольник"
     QVERIFY(QTest::qWaitForWindowExposed(Form3));
     showScreen(Form24);
     Form24->TrackBar1->setValue(5);
@@ -202,7 +202,7 @@ void TestAppearance::applyChangesTheBackgroundOfScreensShownLater()
     QCOMPARE(Form1->Image1->picture(), artwork::builtInBackground(5));
     QCOMPARE(Form24->Image1->picture(), artwork::builtInBackground(5));
 
-    showScreen(Form5);
+    screens::openItem(QStringLiteral("RzGroup1Items0"));  // "Треугольник", made now
     QCOMPARE(Form5->Image1->picture(), artwork::builtInBackground(5));
     QCOMPARE(Form3->Image1->picture(), artwork::builtInBackground(1));  // open before Apply
     Form3->hide();
@@ -285,7 +285,7 @@ void TestAppearance::unstretchedPictureIsDrawnOnceTopLeft()
     Form24->RadioButton2->click();
     QVERIFY(!calc::Appearance::instance().stretch());
     QVERIFY(!Form24->Image2->stretch());
-    showScreen(Form5);
+    screens::openItem(QStringLiteral("RzGroup1Items0"));
     QVERIFY(QTest::qWaitForWindowExposed(Form5));
     const QImage shot = Form5->grab().toImage();
     const QImage picture = artwork::builtInBackground(1);

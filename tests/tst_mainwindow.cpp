@@ -4,6 +4,8 @@
 #include "Unit2.h"
 #include "Unit3.h"
 #include "Unit5.h"
+#include "Unit7.h"
+#include "Unit24.h"
 #include "Unit45.h"
 #include "Unit46.h"
 #include "Unit47.h"
@@ -17,6 +19,8 @@
 #include <QLineEdit>
 #include <QPushButton>
 
+#include <map>
+
 namespace {
 
 QStringList openedGroups(const TForm1 &form)
@@ -26,6 +30,15 @@ QStringList openedGroups(const TForm1 &form)
         if (group->opened())
             names << group->objectName();
     return names;
+}
+
+// The program's top-level window of that name, or null.
+QWidget *topLevel(const QString &name)
+{
+    for (QWidget *top : QApplication::topLevelWidgets())
+        if (top->objectName() == name)
+            return top;
+    return nullptr;
 }
 
 void clickCaption(TForm1 &form, const QString &group)
@@ -58,6 +71,8 @@ private slots:
     void cleanupTestCase();
 
     void startState();
+    void screensMadeWhenFirstOpened();
+    void screenTable();
     void accordion_data();
     void accordion();
     void closedGroupItemsAreNotReachable();
@@ -128,6 +143,72 @@ void TestMainWindow::startState()
     QCOMPARE(form.Image1->geometry(), QRect(0, -16, 161, 469));
     QCOMPARE(form.childAt(20, 200), form.RzGroupBar1->childAt(20, 200) ? form.RzGroupBar1->childAt(20, 200)
                                                                           : form.RzGroupBar1);
+}
+
+// At start the main window and the settings screen exist; a screen is made
+// when its item first opens it, and kept: closing only hides it.
+void TestMainWindow::screensMadeWhenFirstOpened()
+{
+    QVERIFY(Form1);
+    QVERIFY(Form24);
+    QVERIFY(!Form5);
+    QVERIFY(!Form7);
+    QVERIFY(!Form45);
+    QVERIFY(!topLevel(QStringLiteral("Form5")));
+    QVERIFY(support::showActive(Form1));
+    QTest::mouseClick(Form1->item(Form1->RzGroup1, 0), Qt::LeftButton);
+    QVERIFY(Form5);
+    TForm5 *made = Form5;
+    QVERIFY(QTest::qWaitForWindowActive(Form5));
+    Form5->close();
+    QTest::mouseClick(Form1->item(Form1->RzGroup1, 0), Qt::LeftButton);
+    QCOMPARE(Form5, made);
+    QVERIFY(Form5->isVisible());
+    support::hideScreen(Form5);
+    QVERIFY(!Form7);
+}
+
+// The screens in their creation order, and the item that opens each, as the
+// program's design lists them.
+void TestMainWindow::screenTable()
+{
+    const QStringList order = {
+        "TForm1",  "TForm2",  "TForm3",  "TForm4",  "TForm5",  "TForm6",  "TForm7",  "TForm8",
+        "TForm9",  "TForm10", "TForm11", "TForm12", "TForm13", "TForm14", "TForm16", "TForm17",
+        "TForm18", "TForm19", "TForm20", "TForm21", "TForm22", "TForm23", "TForm24", "TForm25",
+        "TForm28", "TForm29", "TForm30", "TForm32", "TForm33", "TForm34", "TForm35", "TForm36",
+        "TForm38", "TForm39", "TForm40", "TForm41", "TForm42", "TForm43", "TForm44", "TForm45",
+        "TForm46", "TForm47", "TForm48", "TForm49", "TForm50", "TForm51", "TForm52", "TForm53"};
+    const std::map<QString, QString> opens = {
+        {"RzGroup3Items0", "TForm24"}, {"RzGroup3Items1", "TForm10"}, {"RzGroup1Items0", "TForm5"},
+        {"RzGroup1Items1", "TForm3"},  {"RzGroup1Items2", "TForm4"},  {"RzGroup1Items3", "TForm6"},
+        {"RzGroup1Items4", "TForm2"},  {"RzGroup1Items5", "TForm14"}, {"RzGroup1Items7", "TForm16"},
+        {"RzGroup1Items8", "TForm17"}, {"RzGroup1Items9", "TForm19"}, {"RzGroup6Items0", "TForm46"},
+        {"RzGroup6Items3", "TForm48"}, {"RzGroup6Items1", "TForm45"}, {"RzGroup6Items2", "TForm47"},
+        {"RzGroup6Items4", "TForm49"}, {"RzGroup6Items5", "TForm50"}, {"RzGroup6Items6", "TForm51"},
+        {"RzGroup2Items0", "TForm7"},  {"RzGroup2Items1", "TForm8"},  {"RzGroup2Items2", "TForm9"},
+        {"RzGroup2Items3", "TForm18"}, {"RzGroup2Items4", "TForm20"}, {"RzGroup2Items5", "TForm21"},
+        {"RzGroup2Items6", "TForm22"}, {"RzGroup2Items7", "TForm23"}, {"RzGroup2Items8", "TForm28"},
+        {"RzGroup2Items9", "TForm29"}, {"RzGroup2Items10", "TForm30"}, {"RzGroup2Items11", "TForm41"},
+        {"RzGroup2Items12", "TForm42"}, {"RzGroup4Items0", "TForm11"}, {"RzGroup4Items5", "TForm52"},
+        {"RzGroup4Items1", "TForm13"}, {"RzGroup4Items2", "TForm40"}, {"RzGroup4Items3", "TForm43"},
+        {"RzGroup4Items4", "TForm44"}, {"RzGroup5Items0", "TForm12"}, {"RzGroup5Items1", "TForm32"},
+        {"RzGroup5Items2", "TForm33"}, {"RzGroup5Items3", "TForm34"}, {"RzGroup5Items4", "TForm35"},
+        {"RzGroup5Items5", "TForm36"}, {"RzGroup5Items6", "TForm38"}, {"RzGroup5Items7", "TForm39"},
+        {"RzGroup5Items9", "TForm53"}};
+    QStringList classes;
+    for (const screens::Row &row : screens::table()) {
+        classes << QString::fromLatin1(row.className);
+        if (row.item) {
+            QVERIFY2(opens.count(QLatin1String(row.item)), row.item);
+            QCOMPARE(QString::fromLatin1(row.className), opens.at(QLatin1String(row.item)));
+        }
+    }
+    QCOMPARE(classes, order);
+    int withItems = 0;
+    for (const screens::Row &row : screens::table())
+        withItems += row.item != nullptr;
+    QCOMPARE(withItems, int(opens.size()));
 }
 
 void TestMainWindow::accordion_data()
@@ -324,14 +405,12 @@ void TestMainWindow::conversionItems()
     QFETCH(QString, screen);
     QFETCH(QString, caption);
 
-    QWidget *w = nullptr;
-    for (QWidget *top : QApplication::topLevelWidgets())
-        if (top->objectName() == screen)
-            w = top;
-    QVERIFY(w);
-    QVERIFY(!w->isVisible());
+    QWidget *w = topLevel(screen);
+    QVERIFY(!w || !w->isVisible());
     QVERIFY(support::showActive(Form1));
     QTest::mouseClick(Form1->item(Form1->RzGroup2, item), Qt::LeftButton);
+    w = topLevel(screen);
+    QVERIFY(w);
     QVERIFY(QTest::qWaitForWindowActive(w));
     QCOMPARE(w->windowTitle(), caption);
     support::hideScreen(w);
@@ -387,6 +466,7 @@ void TestMainWindow::solidItems()
     QFETCH(int, index);
     QFETCH(QString, screen);
 
+    screens::createAll();
     const std::vector<QWidget *> solids{Form45, Form46, Form47, Form48, Form49, Form50, Form51};
     for (QWidget *w : solids)
         w->show();
@@ -464,15 +544,13 @@ void TestMainWindow::referenceItems()
     QFETCH(QString, screen);
     QFETCH(QString, caption);
 
-    QWidget *w = nullptr;
-    for (QWidget *top : QApplication::topLevelWidgets())
-        if (top->objectName() == screen)
-            w = top;
-    QVERIFY(w);
-    QVERIFY(!w->isVisible());
+    QWidget *w = topLevel(screen);
+    QVERIFY(!w || !w->isVisible());
     QVERIFY(support::showActive(Form1));
     Form1->RzGroup5->setOpened(true);
     QTest::mouseClick(Form1->item(Form1->RzGroup5, item), Qt::LeftButton);
+    w = topLevel(screen);
+    QVERIFY(w);
     QVERIFY(QTest::qWaitForWindowActive(w));
     QCOMPARE(w->windowTitle(), caption);
     support::hideScreen(w);

@@ -9,11 +9,12 @@ root=$(cd "$(dirname "$0")/.." && pwd)
 packages=(
   cmake make g++ pkg-config
   qt6-base-dev libqt6opengl6-dev qt6-charts-dev qt6-qpa-plugins
-  libgl-dev libglu1-mesa-dev libgl1-mesa-dri libjpeg-dev
+  libgl-dev libglu1-mesa-dev libgl1-mesa-dri libjpeg-dev libxcb1-dev
   fonts-liberation fontconfig
 )
 if [ "${1:-}" = "--tests" ]; then
-  packages+=(clang libclang-rt-14-dev xvfb xauth x11-utils imagemagick)
+  # Openbox: a window manager for the tests of the main window's place.
+  packages+=(clang libclang-rt-14-dev xvfb xauth x11-utils imagemagick openbox xdotool)
 fi
 
 missing=()

@@ -166,7 +166,7 @@ public:
     {
         setObjectName(QStringLiteral("kalkortAccess"));
         for (QWidget *widget : window->findChildren<QWidget *>())
-            if (qobject_cast<QLabel *>(widget) || takesInput(widget))
+            if (widget->window() == window && (qobject_cast<QLabel *>(widget) || takesInput(widget)))
                 widget->installEventFilter(this);
         nameControls(window);
     }
@@ -307,7 +307,8 @@ void setSpokenName(QWidget *control, const QString &name)
 void nameControls(QWidget *window)
 {
     for (QWidget *control : window->findChildren<QWidget *>()) {
-        if (!isNamed(control) || control->property(kSpokenName).toBool())
+        // A list's popup is a window of its own, and part of the list.
+        if (control->window() != window || !isNamed(control) || control->property(kSpokenName).toBool())
             continue;
         // A control a mode hides keeps its name; it is named once at least.
         const bool shown = !control->isHidden();

@@ -144,7 +144,8 @@ QString Screen::answer() const
         return Label4 ? answerNumber(Label4->text()) : QString();
     QStringList lines;
     for (const ResultLine &line : m_resultLines)
-        if (!line.label->isHidden() && !line.label->text().isEmpty() && line.label->text() != line.startText)
+        if (!line.label->isHidden() && !line.label->text().trimmed().isEmpty() &&
+            line.label->text() != line.startText)
             lines << line.label->text();
     return lines.join(u'\n');
 }

@@ -85,7 +85,7 @@ QString LookupScreen::answer() const
 {
     QStringList lines;
     for (std::size_t k = 0; k < m_values.size(); ++k) {
-        if (m_values[k]->text().isEmpty())
+        if (m_values[k]->text().trimmed().isEmpty())
             continue;
         const QString caption = k < m_rowCaptions.size() ? m_rowCaptions[k]->text() + u' ' : QString();
         lines << caption + m_values[k]->text();

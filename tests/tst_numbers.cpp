@@ -1,4 +1,6 @@
-// The number conversions of the calculator screens.
+// The number conversions of the calculator screens, and the number the
+// copy key takes from an answer line.
+#include "answertext.h"
 #include "qtnumbers.h"
 
 #include <QtTest>
@@ -27,6 +29,8 @@ private slots:
     void floatToStrF();
     void floatToStrGeneral_data();
     void floatToStrGeneral();
+    void answerNumber_data();
+    void answerNumber();
 };
 
 namespace {
@@ -280,6 +284,40 @@ void TestNumbers::floatToStrGeneral()
     QString pointed = expected;
     pointed.replace(u',', u'.');
     QCOMPARE(FloatToStrGeneral(value, exponentDigits, QChar(u'.')), pointed);
+}
+
+void TestNumbers::answerNumber_data()
+{
+    QTest::addColumn<QString>("line");
+    QTest::addColumn<QString>("number");
+
+    QTest::newRow("area answer") << "Ответ: 12,50" << "12,50";
+    QTest::newRow("whole answer") << "Ответ: 3" << "3";
+    QTest::newRow("negative") << "Ответ: -0,25" << "-0,25";
+    QTest::newRow("point separator") << "Ответ: 12.50" << "12.50";
+    QTest::newRow("conversion with its unit") << "Ответ: 5000,00  Грамм" << "5000,00";
+    QTest::newRow("unit with blanks of its own") << "Ответ: 2,5  M / сек." << "2,5";
+    QTest::newRow("general format") << "Ответ: 1,15292150460684698E18  Бит" << "1,15292150460684698E18";
+    QTest::newRow("scientific, padded exponent") << "Ответ: 1,5E0020" << "1,5E0020";
+    QTest::newRow("negative exponent") << "Ответ: 9,5367431640625E-007" << "9,5367431640625E-007";
+    QTest::newRow("progression term") << "Ответ: d = 3,00" << "3,00";
+    QTest::newRow("progression sum") << "Ответ: Sn = 110" << "110";
+    QTest::newRow("not a number") << "Ответ: NAN" << "NAN";
+    QTest::newRow("infinity") << "Ответ: INF" << "INF";
+    QTest::newRow("minus infinity") << "Ответ: -INF  Грамм" << "-INF";
+    QTest::newRow("before any computation") << "Ответ:" << "";
+    QTest::newRow("conversion before any") << "Ответ" << "";
+    QTest::newRow("unknown progression answer") << "Ответ: ?" << "";
+    QTest::newRow("the NAN watch's caption") << "Русский: Ошибка! English: Error!" << "";
+    QTest::newRow("a number without the answer word") << "12,50" << "";
+    QTest::newRow("two separators") << "Ответ: 1,2,3" << "";
+}
+
+void TestNumbers::answerNumber()
+{
+    QFETCH(QString, line);
+    QFETCH(QString, number);
+    QCOMPARE(calc::answerNumber(line), number);
 }
 
 QTEST_APPLESS_MAIN(TestNumbers)

@@ -10,7 +10,7 @@ root=$(cd "$(dirname "$0")/.." && pwd)
 if [ $# -lt 1 ]; then
   "$root/scripts/setup.sh" --screenshots
 fi
-program=${1:-$root/build/kalkort}
+program=$(realpath "${1:-$root/build/kalkort}")
 out=${2:-$root/docs/screenshots}
 mkdir -p "$out"
 out=$(cd "$out" && pwd)
@@ -24,7 +24,8 @@ fi
 work=$(mktemp -d)
 openbox >/dev/null 2>&1 &
 wm=$!
-trap 'kill "$wm" 2>/dev/null || true; rm -rf "$work"' EXIT
+pid=
+trap 'kill -9 $pid "$wm" 2>/dev/null || true; rm -rf "$work"' EXIT
 sleep 1
 export XDG_CONFIG_HOME="$work/config" LANG=ru_RU.UTF-8 LC_ALL=
 cd "$work"
@@ -35,16 +36,13 @@ at() { awk -v v="$1" -v s="$scale" 'BEGIN {printf "%d", v * s}'; }
 click() { xdotool mousemove --window "$1" "$(at "$2")" "$(at "$3")" click 1; sleep 0.4; }
 
 # frame ID: the window manager's frame around a program window (with its title bar).
+root_window=$(xwininfo -root | awk '/Window id:/ {print $4}')
 frame() {
   local id=$1 parent
-  while :; do
-    parent=$(xwininfo -tree -id "$id" | awk '/Parent window id:/ {print $4}')
-    if xwininfo -tree -id "$parent" | grep -q '(the root window)' 2>/dev/null || [ "$parent" = "$(xwininfo -root | awk '/Window id:/ {print $4}')" ]; then
-      echo "$id"
-      return
-    fi
+  while parent=$(xwininfo -tree -id "$id" | awk '/Parent window id:/ {print $4}') && [ "$parent" != "$root_window" ]; do
     id=$parent
   done
+  echo "$id"
 }
 
 shoot() {  # shoot ID NAME
@@ -68,6 +66,7 @@ caption_y() {
 # open_item GROUP ITEM: clicks the ITEMth item (from 0, as shown) of the GROUPth group.
 open_item() {
   local group=$1 item=$2 i
+  xdotool windowactivate --sync "$main" 2>/dev/null || true
   if [ "${opened[group]}" != 1 ]; then
     click "$main" 107 $(($(caption_y "$group") + 10))
     for ((i = 0; i < 6; i++)); do opened[i]=0; done
@@ -89,7 +88,7 @@ fill() {
   for text in "$@"; do
     [ $first = 1 ] || xdotool key Tab
     first=0
-    xdotool type --delay 30 "$text"
+    xdotool type --delay 30 -- "$text"
   done
   xdotool key Return
 }
@@ -104,17 +103,16 @@ sleep 0.5
 shoot "$main" main-window
 
 open_item 1 0; w=$(screen "Треугольник"); fill 12 5; shoot "$w" area-triangle
-open_item 3 0; w=$(screen "Меры массы"); fill 5; shoot "$w" conversion-mass
+open_item 3 0; w=$(screen "Меры массы")   # 5 Килограмм in Грамм
+xdotool type -- 5; click "$w" 192 106; xdotool type --delay 30 -- Грамм; xdotool key Return; sleep 0.3; xdotool key Return
+shoot "$w" conversion-mass
 open_item 4 2; w=$(screen "Система двух линейных уравнений"); fill 2 1 7 1 -1 -1
 click "$w" 357 236; shoot "$w" solver-system   # "График >>"
-open_item 2 2; w=$(screen "Цилиндр"); fill 2 5
-click "$w" 317 "$(awk 'BEGIN {print 12}')" >/dev/null 2>&1 || true
-shoot "$w" solid-cylinder
-open_item 5 0; w=$(screen "Плотность веществ"); shoot "$w" lookup-density
+open_item 2 2; w=$(screen "Цилиндр"); fill 10 20
+click "$w" 317 212; sleep 1; shoot "$w" solid-cylinder   # "3D-модель>>"
+open_item 5 0; w=$(screen "Плотность веществ"); xdotool key Down Down; shoot "$w" lookup-density
 open_item 5 6; w=$(screen "Основные константы (постоянные) всего:64"); click "$w" 100 38; shoot "$w" reference-constants
 open_item 0 0; w=$(screen "Настройки"); shoot "$w" settings
 open_item 0 1; w=$(screen "О программе..."); shoot "$w" about
-xdotool key Return
-sleep 0.3
-shoot "$main" main-window-after
+click "$w" 437 164   # "Ok"
 stop "$pid"

@@ -24,6 +24,10 @@ desktop="$usr/share/applications/$id.desktop"
 desktop-file-validate "$desktop" || fail "desktop-file-validate $desktop"
 grep -qx "Icon=$id" "$desktop" || fail "the desktop entry names another icon"
 grep -qx "Exec=kalkort" "$desktop" || fail "the desktop entry starts another program"
+grep -qx "Categories=Education;Math;" "$desktop" || fail "the desktop entry is not in Education / Math"
+for key in Name GenericName Comment; do
+  grep -q "^$key=." "$desktop" && grep -q "^$key\[ru\]=." "$desktop" || fail "the desktop entry lacks an English or Russian $key"
+done
 metainfo="$usr/share/metainfo/$id.metainfo.xml"
 appstreamcli validate --no-net "$metainfo" || fail "appstreamcli validate $metainfo"
 grep -q "<launchable type=\"desktop-id\">$id.desktop</launchable>" "$metainfo" || fail "the metainfo launches another entry"

@@ -2,6 +2,7 @@
 
 #include "appearance.h"
 #include "screen.h"
+#include "windowframe.h"
 
 #include <QApplication>
 #include <QCloseEvent>
@@ -238,22 +239,22 @@ KALKORT_ITEM(RzGroup5, 8)
 KALKORT_ITEM(RzGroup5, 9)
 #undef KALKORT_ITEM
 
-void TForm1::setOuterHeight(int outerHeight)
+namespace {
+
+// The main window's frame, whose client height changes with the group bar.
+WindowFrame &frameOf(TForm1 &window)
 {
-    const int frame = frameGeometry().height() - height();
-    setFixedHeight(std::max(1, outerHeight - frame));
-    RzGroupBar1->setGeometry(rect());
-    // Before the window manager has framed the window its frame counts 0;
-    // take it off once it is known.
-    m_pendingOuterHeight = frame == 0 ? outerHeight : 0;
+    WindowFrame &frame = WindowFrame::of(window);
+    frame.setClientResizer([&window](int clientHeight) {
+        window.setFixedHeight(clientHeight);
+        window.RzGroupBar1->setGeometry(window.rect());
+    });
+    return frame;
 }
 
-void TForm1::moveEvent(QMoveEvent *event)
-{
-    if (m_pendingOuterHeight > 0 && frameGeometry().height() > height())
-        setOuterHeight(m_pendingOuterHeight);
-    QWidget::moveEvent(event);
-}
+}  // namespace
+
+void TForm1::setOuterHeight(int outerHeight) { frameOf(*this).setOuterHeight(outerHeight); }
 
 void TForm1::showEvent(QShowEvent *event)
 {
@@ -268,25 +269,16 @@ void TForm1::FormShow() { emit firstShown(); }
 
 void TForm1::keepReachable()
 {
-    QList<QRect> areas;
-    for (const QScreen *screen : QGuiApplication::screens())
-        areas << screen->availableGeometry();
-    const QRect frame(pos(), QSize(width(), frameGeometry().height()));
-    const QPoint position = placement::reachablePosition(frame, areas);
-    if (position != pos())
-        move(position);
     // At least every caption bar fits.
     const int captions = 6 * TRzGroup::kCaptionHeight + 7 * TRzGroupBar::kBorder;
-    const int outer = frameGeometry().height();
-    const int reachable = placement::reachableHeight(outer, captions, areas);
-    if (reachable != outer)
-        setOuterHeight(reachable);
+    frameOf(*this).restore(kDesignedPosition, captions);
 }
 
 void TForm1::place(placement::Choice choice)
 {
     const QRect workArea = (screen() ? screen() : QGuiApplication::primaryScreen())->availableGeometry();
-    move(placement::place(choice, workArea, frameGeometry().width()));
+    WindowFrame &frame = frameOf(*this);
+    frame.moveOuter(placement::place(choice, workArea, frame.outerRect().width()));
 }
 
 void TForm1::FormClose() { emit closing(); }

@@ -31,12 +31,13 @@ public:
     // An item by its name ("RzGroup1Items7").
     TRzGroupItem *item(const QString &name) const;
 
-    // Sets the height the window has with its frame, once the frame is known.
+    // Sets the height the window has with its frame and title bar.
     void setOuterHeight(int outerHeight);
-    // Moves a restored window back within reach and keeps its height within
-    // the work area.
+    // Applies a restored place and height: the designed place when the title
+    // bar would not lie whole within a work area, a height within the work area.
     void keepReachable();
-    // Moves the window as the settings screen's placement choice says.
+    // Moves the window's frame, title bar included, as the settings screen's
+    // placement choice says.
     void place(placement::Choice choice);
 
 signals:
@@ -116,11 +117,9 @@ public slots:
 protected:
     void showEvent(QShowEvent *event) override;
     void closeEvent(QCloseEvent *event) override;
-    void moveEvent(QMoveEvent *event) override;
 
 private:
     bool m_shown = false;
-    int m_pendingOuterHeight = 0;  // waiting for the window manager's frame
     void openGroup(TRzGroup *group, int growth);
     void closeGroup(TRzGroup *group);
 };

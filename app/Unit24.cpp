@@ -81,7 +81,9 @@ void TOpenPictureDialog::showPreview(const QString &path)
 void TOpenPictureDialog::accept()
 {
     const QStringList files = selectedFiles();
-    if (files.size() == 1 && QFileInfo(files.front()).isFile()) {
+    // A folder is opened by the dialog itself; any other name, a FIFO or a
+    // device included, goes to the loader, which reports what it cannot use.
+    if (files.size() == 1 && !QFileInfo(files.front()).isDir()) {
         bool accepted = true;
         emit canClose(files.front(), accepted);
         if (!accepted)

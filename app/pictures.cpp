@@ -1,17 +1,14 @@
 #include "pictures.h"
 
+#include "regularfile.h"
+
 #include <QBuffer>
-#include <QFile>
 #include <QImageReader>
 
-#include <cerrno>
 #include <csetjmp>
+#include <cstdint>
 #include <cstdio>
-#include <cstdlib>
 #include <cstring>
-#include <fcntl.h>
-#include <sys/stat.h>
-#include <unistd.h>
 
 #include <jpeglib.h>
 #include <jerror.h>
@@ -38,12 +35,12 @@ struct JpegProgress {
     JpegErrorManager *errors;
 };
 
-// Everything the decoder hands back; plain data only, since it lives across
-// the setjmp of decodeJpegRaw.
+// Where the decoder writes its rows: the caller's picture, made by
+// `allocate` once the size is known, so the pixels are decoded straight into
+// it. Plain data only, since it lives across the setjmp of decodeJpegRaw.
 struct JpegOutput {
-    unsigned char *pixels;  // malloc'd, 4 bytes per pixel, B G R X
-    int width;
-    int height;
+    unsigned char *(*allocate)(void *picture, int width, int height, std::size_t *stride);
+    void *picture;
 };
 
 [[noreturn]] void fail(j_common_ptr info, JpegError error)
@@ -79,11 +76,12 @@ void onProgress(j_common_ptr info)
         fail(info, JpegError::TooManyScans);
 }
 
-void cmykToBgrx(unsigned char *row, int width, bool inverted)
+void cmykToRgb32(unsigned char *row, int width, bool inverted)
 {
-    // In place, left to right: each CMYK pixel becomes a B G R X pixel.
+    // In place, left to right: each CMYK pixel becomes an RGB32 pixel.
+    auto *pixels = reinterpret_cast<QRgb *>(row);
     for (int x = 0; x < width; ++x) {
-        unsigned char *p = row + 4 * x;
+        const unsigned char *p = row + 4 * x;
         int c = p[0], m = p[1], y = p[2], k = p[3];
         if (!inverted) {
             c = 255 - c;
@@ -91,24 +89,18 @@ void cmykToBgrx(unsigned char *row, int width, bool inverted)
             y = 255 - y;
             k = 255 - k;
         }
-        p[0] = static_cast<unsigned char>(y * k / 255);
-        p[1] = static_cast<unsigned char>(m * k / 255);
-        p[2] = static_cast<unsigned char>(c * k / 255);
-        p[3] = 255;
+        pixels[x] = qRgb(c * k / 255, m * k / 255, y * k / 255);
     }
 }
 
-// Every libjpeg call is here. Returns the error; on success `out` holds
-// the pixels, which the caller frees.
-JpegError decodeJpegRaw(const unsigned char *data, unsigned long size, JpegOutput *out, char *message)
+// Every libjpeg call is here. Returns the error; on success the picture
+// made by out->allocate holds the pixels.
+JpegError decodeJpegRaw(const unsigned char *data, unsigned long size, const JpegOutput *out, char *message)
 {
     jpeg_decompress_struct info;
     JpegErrorManager errors;
     JpegProgress progress;
     std::memset(&info, 0, sizeof info);
-    out->pixels = nullptr;
-    out->width = 0;
-    out->height = 0;
 
     info.err = jpeg_std_error(&errors.pub);
     errors.pub.error_exit = onError;
@@ -118,8 +110,6 @@ JpegError decodeJpegRaw(const unsigned char *data, unsigned long size, JpegOutpu
 
     if (setjmp(errors.jump)) {
         jpeg_destroy_decompress(&info);
-        std::free(out->pixels);
-        out->pixels = nullptr;
         std::memcpy(message, errors.message, JMSG_LENGTH_MAX);
         return errors.error;
     }
@@ -135,24 +125,34 @@ JpegError decodeJpegRaw(const unsigned char *data, unsigned long size, JpegOutpu
         fail(reinterpret_cast<j_common_ptr>(&info), JpegError::TooLarge);
 
     const bool cmyk = info.jpeg_color_space == JCS_CMYK || info.jpeg_color_space == JCS_YCCK;
-    info.out_color_space = cmyk ? JCS_CMYK : JCS_EXT_BGRX;
+    // The byte order of a 32-bit 0xffRRGGBB pixel in memory.
+    info.out_color_space = cmyk ? JCS_CMYK : Q_BYTE_ORDER == Q_LITTLE_ENDIAN ? JCS_EXT_BGRX : JCS_EXT_XRGB;
     jpeg_start_decompress(&info);
 
-    const std::size_t stride = std::size_t(info.output_width) * 4;
-    out->pixels = static_cast<unsigned char *>(std::malloc(stride * info.output_height));
-    if (!out->pixels)
+    std::size_t stride = 0;
+    unsigned char *pixels = out->allocate(out->picture, int(info.output_width), int(info.output_height), &stride);
+    if (!pixels)
         fail(reinterpret_cast<j_common_ptr>(&info), JpegError::OutOfMemory);
     while (info.output_scanline < info.output_height) {
-        JSAMPROW row = out->pixels + stride * info.output_scanline;
+        JSAMPROW row = pixels + stride * info.output_scanline;
         jpeg_read_scanlines(&info, &row, 1);
         if (cmyk)
-            cmykToBgrx(row, int(info.output_width), info.saw_Adobe_marker);
+            cmykToRgb32(row, int(info.output_width), info.saw_Adobe_marker);
     }
-    out->width = int(info.output_width);
-    out->height = int(info.output_height);
     jpeg_finish_decompress(&info);
     jpeg_destroy_decompress(&info);
     return JpegError::None;
+}
+
+// Makes the picture the decoder writes into.
+unsigned char *allocatePicture(void *picture, int width, int height, std::size_t *stride)
+{
+    auto *image = static_cast<QImage *>(picture);
+    *image = QImage(width, height, QImage::Format_RGB32);
+    if (image->isNull())
+        return nullptr;
+    *stride = std::size_t(image->bytesPerLine());
+    return image->bits();
 }
 
 // ---- BMP ------------------------------------------------------------------
@@ -210,13 +210,14 @@ Picture decodeJpeg(const QByteArray &data)
 {
     if (data.isEmpty())
         return failure(QStringLiteral("файл пуст"));
-    JpegOutput out;
+    QImage image;
+    const JpegOutput out{allocatePicture, &image};
     char message[JMSG_LENGTH_MAX] = {};
     const JpegError error = decodeJpegRaw(reinterpret_cast<const unsigned char *>(data.constData()),
                                           static_cast<unsigned long>(data.size()), &out, message);
     switch (error) {
     case JpegError::None:
-        break;
+        return {image, {}};
     case JpegError::TooLarge:
         return failure(QStringLiteral("рисунок слишком большой"));
     case JpegError::TooManyScans:
@@ -226,15 +227,9 @@ Picture decodeJpeg(const QByteArray &data)
     case JpegError::OutOfMemory:
         return failure(QStringLiteral("не хватает памяти"));
     case JpegError::Library:
-        return failure(QStringLiteral("файл повреждён или это не JPEG (%1)").arg(QString::fromLocal8Bit(message)));
+        break;
     }
-    QImage image(out.pixels, out.width, out.height, out.width * 4, QImage::Format_RGB32, std::free, out.pixels);
-    if (image.isNull()) {
-        std::free(out.pixels);
-        return failure(QStringLiteral("не хватает памяти"));
-    }
-    // Detach from the decoder's buffer into an image of its own.
-    return {image.copy(), {}};
+    return failure(QStringLiteral("файл повреждён или это не JPEG (%1)").arg(QString::fromLocal8Bit(message)));
 }
 
 Picture decodeBmp(const QByteArray &data)
@@ -263,43 +258,10 @@ Picture loadPictureFile(const QString &path)
     if (!jpeg && !bmp)
         return failure(QStringLiteral("неизвестный вид рисунка (нужен JPEG или BMP)"));
 
-    const QByteArray name = QFile::encodeName(path);
-    struct stat status {};
-    if (::stat(name.constData(), &status) != 0)
-        return failure(QString::fromLocal8Bit(std::strerror(errno)));
-    if (!S_ISREG(status.st_mode))
-        return failure(QStringLiteral("это не обычный файл"));
-
-    // Non-blocking, in case the name now stands for a pipe after all.
-    const int fd = ::open(name.constData(), O_RDONLY | O_NONBLOCK | O_CLOEXEC);
-    if (fd < 0)
-        return failure(QString::fromLocal8Bit(std::strerror(errno)));
-    QByteArray data;
-    QString readError;
-    if (::fstat(fd, &status) != 0 || !S_ISREG(status.st_mode)) {
-        readError = QStringLiteral("это не обычный файл");
-    } else if (status.st_size > kMaxFileBytes) {
-        readError = QStringLiteral("файл слишком большой");
-    } else {
-        data.resize(qsizetype(status.st_size));
-        qsizetype done = 0;
-        while (done < data.size()) {
-            const ssize_t got = ::read(fd, data.data() + done, size_t(data.size() - done));
-            if (got < 0 && errno == EINTR)
-                continue;
-            if (got < 0) {
-                readError = QString::fromLocal8Bit(std::strerror(errno));
-                break;
-            }
-            if (got == 0)
-                break;
-            done += got;
-        }
-        data.truncate(done);
-    }
-    ::close(fd);
-    if (!readError.isEmpty())
-        return failure(readError);
+    const files::Contents contents = files::readRegularFile(path, kMaxFileBytes);
+    if (!contents.ok())
+        return failure(contents.error);
+    const QByteArray &data = contents.bytes;
     return jpeg ? decodeJpeg(data) : decodeBmp(data);
 }
 

@@ -2,7 +2,8 @@
 //
 // Only regular files are read, up to kMaxFileBytes. A picture larger than
 // kMaxPixels (128 MiB of 32-bit pixels) is refused before any pixel memory is
-// taken, and so is a progressive JPEG with more than kMaxScans scans.
+// taken, and so is a progressive JPEG with more than kMaxScans scans. A JPEG
+// is decoded straight into its picture, so the pixels are held once.
 // A JPEG file that ends before its picture data is complete (a truncated
 // download, say) is refused rather than shown with a grey lower part.
 #pragma once

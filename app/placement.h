@@ -1,5 +1,6 @@
 // Where the main window goes: the placement choices of the settings screen
-// and the rule that keeps a restored window reachable.
+// and the rule that keeps a restored window reachable. Positions and sizes
+// are those of the outer rectangle, frame and title bar included.
 #pragma once
 
 #include <QList>
@@ -17,10 +18,15 @@ QPoint place(Choice choice, const QRect &workArea, int width);
 // The designed position of the main window.
 inline constexpr QPoint kDesigned{399, 29};
 
-// A restored window whose frame lies outside every work area goes back to
-// the designed position; its outer height is kept within [minimum, the
-// tallest work area].
-QPoint reachablePosition(const QRect &frame, const QList<QRect> &workAreas);
+// Whether the title bar of a window at (left, top), `width` wide, lies whole
+// within one work area: the top `titleBarHeight` rows of its outer rectangle,
+// at least one row when it has no frame. Safe for any 32-bit values.
+bool titleBarReachable(int left, int top, int width, int titleBarHeight, const QList<QRect> &workAreas);
+
+// The position itself when its title bar is reachable, the designed one otherwise.
+QPoint reachablePosition(int left, int top, int width, int titleBarHeight, const QList<QRect> &workAreas);
+
+// The outer height kept within [minimum, the tallest work area].
 int reachableHeight(int outerHeight, int minimum, const QList<QRect> &workAreas);
 
 }  // namespace placement

@@ -3,13 +3,11 @@
 #include "Unit1.h"
 #include "Unit24.h"
 #include "appearance.h"
-#include "settingsformat.h"
+#include "windowframe.h"
 
 #include <QRadioButton>
 #include <QSlider>
 #include <QTimer>
-
-#include <cstdio>
 
 namespace {
 
@@ -21,9 +19,9 @@ std::array<TRzGroup *, store::kGroupCount> storedGroups(const TForm1 &main)
 
 }  // namespace
 
-void WindowSettings::setTop(int top) { m_main.move(m_main.x(), top); }
+void WindowSettings::setTop(int top) { WindowFrame::of(m_main).setOuterTop(top); }
 
-void WindowSettings::setLeft(int left) { m_main.move(left, m_main.y()); }
+void WindowSettings::setLeft(int left) { WindowFrame::of(m_main).setOuterLeft(left); }
 
 void WindowSettings::setTrackPosition(int position) { m_appearance.TrackBar1->setValue(position); }
 
@@ -55,15 +53,16 @@ store::SettingsSnapshot WindowSettings::snapshot() const { return windowSnapshot
 store::SettingsSnapshot windowSnapshot(const TForm1 &main, const TForm24 &appearance)
 {
     store::SettingsSnapshot snapshot;
-    snapshot.top = main.y();
-    snapshot.left = main.x();
+    const QRect outer = WindowFrame::outerRectOf(main);
+    snapshot.top = outer.y();
+    snapshot.left = outer.x();
     snapshot.trackPosition = appearance.TrackBar1->value();
     snapshot.customBackground = appearance.customBackground();
     snapshot.pictureFileName = appearance.pictureFileName();
     const auto groups = storedGroups(main);
     for (int k = 0; k < store::kGroupCount; ++k)
         snapshot.groups[k] = groups[k]->opened();
-    snapshot.outerHeight = main.frameGeometry().height();
+    snapshot.outerHeight = outer.height();
     snapshot.stretch = calc::Appearance::instance().stretch();
     return snapshot;
 }
@@ -78,9 +77,8 @@ void loadWindowSettings(TForm1 &main, TForm24 &appearance, const calc::Context &
 {
     const QString path = settingsFile(context);
     store::removeLeftovers(path);
-    const QSettings settings(path, store::settingsFormat());
     WindowSettings target(main, appearance);
-    const store::LoadOutcome outcome = store::loadSettings(settings, target);
+    const store::LoadOutcome outcome = store::loadSettings(store::readStore(path), target);
     main.keepReachable();
     if (outcome == store::LoadOutcome::FirstRun) {
         // In front of the main window, once that is on the screen.
@@ -95,11 +93,9 @@ void loadWindowSettings(TForm1 &main, TForm24 &appearance, const calc::Context &
 
 bool saveWindowSettings(const TForm1 &main, const TForm24 &appearance, const calc::Context &context)
 {
-    QSettings settings(settingsFile(context), store::settingsFormat());
-    const bool saved = store::saveSettings(settings, windowSnapshot(main, appearance));
-    if (!saved)
-        std::fputs(qPrintable(QStringLiteral("kalkort: the settings could not be saved to %1\n")
-                                  .arg(settingsFile(context))),
-                   stderr);
-    return saved;
+    const QString path = settingsFile(context);
+    const store::SaveOutcome outcome = store::saveSettings(path, windowSnapshot(main, appearance));
+    if (!outcome.ok())
+        context.showMessage(store::saveFailureMessage(path, outcome.error));
+    return outcome.ok();
 }

@@ -1,20 +1,14 @@
 #include "settingsformat.h"
 
-#include <QFileDevice>
-
-#include <unistd.h>
-
 namespace store {
 
 namespace {
 
 // Backslash, line feed and carriage return are escaped so that any file
 // name fits on one line.
-QByteArray escape(const QString &text)
+void appendEscaped(QByteArray &out, const QString &text)
 {
-    QByteArray out;
     const QByteArray utf8 = text.toUtf8();
-    out.reserve(utf8.size());
     for (char c : utf8) {
         switch (c) {
         case '\\': out += "\\\\"; break;
@@ -23,7 +17,6 @@ QByteArray escape(const QString &text)
         default: out += c;
         }
     }
-    return out;
 }
 
 QString unescape(QByteArrayView text)
@@ -41,73 +34,40 @@ QString unescape(QByteArrayView text)
     return QString::fromUtf8(out);
 }
 
-// Reads one line of at most kMaxLineBytes; a longer line is consumed and
-// reported as too long.
-bool readLine(QIODevice &device, QByteArray &line, bool &tooLong)
-{
-    line = device.readLine(kMaxLineBytes + 1);
-    if (line.isEmpty())
-        return false;
-    tooLong = false;
-    while (!line.endsWith('\n') && line.size() > kMaxLineBytes) {
-        tooLong = true;
-        line = device.readLine(kMaxLineBytes + 1);
-        if (line.isEmpty())
-            break;
-    }
-    if (tooLong)
-        line.clear();
-    return true;
-}
-
 }  // namespace
 
-bool readSettingsFile(QIODevice &device, QSettings::SettingsMap &map)
+StoredValues parseSettingsText(QByteArrayView text)
 {
-    QByteArray line;
-    bool tooLong = false;
-    while (readLine(device, line, tooLong)) {
-        if (tooLong)
-            continue;
-        while (line.endsWith('\n') || line.endsWith('\r'))
+    StoredValues values;
+    qsizetype start = 0;
+    while (start < text.size()) {
+        qsizetype end = text.indexOf('\n', start);
+        if (end < 0)
+            end = text.size();
+        QByteArrayView line = text.sliced(start, end - start);
+        start = end + 1;
+        while (line.endsWith('\r'))
             line.chop(1);
+        if (line.size() > kMaxLineBytes)
+            continue;
         const qsizetype equals = line.indexOf('=');
         if (equals <= 0)
             continue;
-        const QString name = unescape(QByteArrayView(line).first(equals));
-        map.insert(name, unescape(QByteArrayView(line).sliced(equals + 1)));
+        values.insert(unescape(line.first(equals)), unescape(line.sliced(equals + 1)));
     }
-    return true;
+    return values;
 }
 
-bool writeSettingsFile(QIODevice &device, const QSettings::SettingsMap &map)
+QByteArray settingsText(const StoredValues &values)
 {
-    QByteArray content;
-    for (auto it = map.cbegin(); it != map.cend(); ++it) {
-        content += escape(it.key());
-        content += '=';
-        content += escape(it.value().toString());
-        content += '\n';
+    QByteArray text;
+    for (auto it = values.cbegin(); it != values.cend(); ++it) {
+        appendEscaped(text, it.key());
+        text += '=';
+        appendEscaped(text, it.value());
+        text += '\n';
     }
-    if (device.write(content) != content.size())
-        return false;
-    // A buffered file only meets the disk on flush; a short write there
-    // (full disk, file size limit) must fail the save, not truncate it.
-    if (auto *file = qobject_cast<QFileDevice *>(&device)) {
-        if (!file->flush() || file->error() != QFileDevice::NoError)
-            return false;
-        const int handle = file->handle();
-        if (handle >= 0 && ::fsync(handle) != 0)
-            return false;
-    }
-    return true;
-}
-
-QSettings::Format settingsFormat()
-{
-    static const QSettings::Format format =
-        QSettings::registerFormat(QStringLiteral("conf"), readSettingsFile, writeSettingsFile, Qt::CaseSensitive);
-    return format;
+    return text;
 }
 
 }  // namespace store

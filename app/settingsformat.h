@@ -1,21 +1,23 @@
-// The file format of the settings store: plain "name=value" lines in UTF-8.
+// The text of the settings store: plain "name=value" lines in UTF-8.
 //
-// Values are kept as text and never turned into other types by the reader;
-// lines longer than kMaxLineBytes are skipped. The writer checks that every
-// byte reached the file and fails otherwise, so that QSettings keeps the old
-// file untouched instead of replacing it with a truncated one.
+// Values are kept as text and never turned into other types here. A line
+// longer than kMaxLineBytes is skipped whole, so no part of it is ever read
+// as a value of its own.
 #pragma once
 
-#include <QSettings>
+#include <QByteArray>
+#include <QByteArrayView>
+#include <QMap>
+#include <QString>
 
 namespace store {
 
 inline constexpr qsizetype kMaxLineBytes = 8192;
 
-// The format, registered with QSettings on first use.
-QSettings::Format settingsFormat();
+// The stored values by name.
+using StoredValues = QMap<QString, QString>;
 
-bool readSettingsFile(QIODevice &device, QSettings::SettingsMap &map);
-bool writeSettingsFile(QIODevice &device, const QSettings::SettingsMap &map);
+StoredValues parseSettingsText(QByteArrayView text);
+QByteArray settingsText(const StoredValues &values);
 
 }  // namespace store

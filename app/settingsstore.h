@@ -2,8 +2,10 @@
 // read when the main window first shows and written when it closes.
 #pragma once
 
-#include <QSettings>
+#include "settingsformat.h"
+
 #include <QString>
+#include <QVariant>
 
 #include <array>
 #include <functional>
@@ -15,11 +17,21 @@ namespace store {
 // "Площадь", "Переводы", "Решение задач", "Разное", "Объём".
 inline constexpr int kGroupCount = 6;
 
+// Thirteen short values need a few hundred bytes; a larger file is not a
+// store of this program.
+inline constexpr qint64 kMaxFileBytes = 1024 * 1024;
+
 // The per-user settings file under the standard configuration folder.
 QString settingsFilePath();
 
-// Removes what an interrupted save may have left beside the file: a stale
-// lock file and unfinished temporary copies.
+// The values in the store file. Unless the file is a regular file of at
+// most kMaxFileBytes there is no store, and no values: a FIFO, a device or a
+// directory under the name is never opened for reading.
+StoredValues readStore(const QString &filePath);
+
+// Removes the unfinished copies that saves killed half-way left beside the
+// file. Only files of this program's own naming whose saving process has
+// ended are removed; no other file matches.
 void removeLeftovers(const QString &filePath);
 
 // Where the values go while loading. Each call applies one value at once.
@@ -46,7 +58,7 @@ enum class LoadOutcome {
     FirstRun,      // a value was missing or mistyped: the load stopped there
 };
 
-LoadOutcome loadSettings(const QSettings &settings, SettingsTarget &target);
+LoadOutcome loadSettings(const StoredValues &stored, SettingsTarget &target);
 // The same over any source of stored values (an invalid QVariant: missing).
 LoadOutcome loadSettings(const std::function<QVariant(const QString &)> &stored, SettingsTarget &target);
 
@@ -62,9 +74,20 @@ struct SettingsSnapshot {
     bool stretch = true;
 };
 
-// Writes the snapshot and commits it at once. Returns false, leaving the old
-// file as it was, when the file cannot be written completely.
-bool saveSettings(QSettings &settings, const SettingsSnapshot &snapshot);
+struct SaveOutcome {
+    QString error;  // why nothing was saved; empty on success
+    bool ok() const { return error.isEmpty(); }
+};
+
+// Writes the snapshot over the values already stored, keeping the others,
+// and commits it at once. The file is replaced whole, so a failed save
+// (a full disk, a missing permission) leaves the old file as it was. Only a
+// regular file, or a new one, is written: a device, FIFO or directory under
+// the name is left alone and the save fails.
+SaveOutcome saveSettings(const QString &filePath, const SettingsSnapshot &snapshot);
+
+// What the user is told when the save failed.
+QString saveFailureMessage(const QString &filePath, const QString &reason);
 
 // A stored integer: optional minus sign and decimal digits, within 32 bits.
 std::optional<int> parseStoredInteger(const QVariant &value);

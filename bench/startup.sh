@@ -32,10 +32,16 @@ measure() {
   start=$(date +%s%N)
   DISPLAY=$display XDG_CONFIG_HOME=$config "$program" >/dev/null 2>&1 &
   pid=$!
+  local deadline=$((start + 30000000000))
   while :; do
     local id
     id=$(DISPLAY=$display xwininfo -root -tree 2>/dev/null | awk -v t="\"$title\":" 'index($0, t) {print $1; exit}')
     if [ -n "$id" ] && DISPLAY=$display xwininfo -id "$id" 2>/dev/null | grep -q IsViewable; then break; fi
+    if [ "$(date +%s%N)" -gt "$deadline" ]; then
+      echo "$title did not appear within 30 s" >&2
+      kill "$pid" "$xvfb" 2>/dev/null
+      exit 1
+    fi
     sleep 0.005
   done
   end=$(date +%s%N)

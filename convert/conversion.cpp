@@ -1,5 +1,7 @@
 #include "conversion.h"
 
+#include "extended.h"
+
 #include "qtnumbers.h"
 #include "texts.h"
 
@@ -14,16 +16,7 @@ static_assert(std::numeric_limits<long double>::digits == 64, "extended precisio
 
 namespace {
 
-// Extended values from here up round to an infinity as doubles (half-way
-// between the largest double and 2^1024 rounds to even, that is up).
-const long double kDoubleOverflow = std::ldexp(1.0L, 1024) - std::ldexp(1.0L, 970);
-
-double toDouble(long double value)
-{
-    if (std::fabs(value) >= kDoubleOverflow)
-        return value < 0 ? -HUGE_VAL : HUGE_VAL;
-    return static_cast<double>(value);
-}
+using calc::toDouble;
 
 const QString kBeforeUnit = QStringLiteral("  ");
 

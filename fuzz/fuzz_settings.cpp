@@ -2,8 +2,6 @@
 #include "settingsformat.h"
 #include "settingsstore.h"
 
-#include <QBuffer>
-
 #include <cstdlib>
 
 namespace {
@@ -30,26 +28,15 @@ public:
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t *data, std::size_t size)
 {
-    QByteArray bytes(reinterpret_cast<const char *>(data), qsizetype(size));
-    QBuffer buffer(&bytes);
-    buffer.open(QIODevice::ReadOnly);
-    QSettings::SettingsMap map;
-    store::readSettingsFile(buffer, map);
+    const QByteArrayView bytes(reinterpret_cast<const char *>(data), qsizetype(size));
+    const store::StoredValues values = store::parseSettingsText(bytes);
 
     Sink sink;
-    store::loadSettings([&map](const QString &name) { return map.value(name); }, sink);
+    store::loadSettings(values, sink);
 
     // What was read is written back and reads again to the same values.
-    QByteArray written;
-    QBuffer out(&written);
-    out.open(QIODevice::WriteOnly);
-    if (!store::writeSettingsFile(out, map))
-        std::abort();
-    out.close();
-    out.open(QIODevice::ReadOnly);
-    QSettings::SettingsMap again;
-    store::readSettingsFile(out, again);
-    for (auto it = map.cbegin(); it != map.cend(); ++it)
+    const store::StoredValues again = store::parseSettingsText(store::settingsText(values));
+    for (auto it = values.cbegin(); it != values.cend(); ++it)
         if (!it.key().contains(u'=') && again.value(it.key()) != it.value())
             std::abort();
     return 0;

@@ -11,12 +11,13 @@ root=$(cd "$(dirname "$0")/.." && pwd)
 packages=(
   cmake make g++ pkg-config
   qt6-base-dev libqt6opengl6-dev qt6-charts-dev qt6-svg-dev qt6-qpa-plugins qt6-translations-l10n
-  libgl-dev libglu1-mesa-dev libgl1-mesa-dri libjpeg-dev
+  libgl-dev libglu1-mesa-dev libgl1-mesa-dri libjpeg-dev libxcb1-dev
   fonts-liberation fontconfig
 )
 case "${1:-}" in
   --tests)
-    packages+=(clang libclang-rt-14-dev xvfb xauth x11-utils imagemagick xdotool
+    # Openbox: a window manager for the tests of the main window's place.
+    packages+=(clang libclang-rt-14-dev xvfb xauth x11-utils imagemagick openbox xdotool
                desktop-file-utils appstream dpkg-dev file groff-base libxml2-utils) ;;
   --screenshots)
     packages+=(xvfb xauth x11-utils imagemagick xdotool openbox) ;;

@@ -2,13 +2,55 @@
 
 #include "modelrenderer.h"
 
+#include <QEvent>
+#include <QOffscreenSurface>
+#include <QOpenGLContext>
+#include <QOpenGLFunctions>
+#include <QOpenGLWidget>
 #include <QPainter>
-#include <QSurfaceFormat>
 #include <qdrawutil.h>
 
 namespace solid {
 
-TModelPanel::TModelPanel(QWidget *parent) : QOpenGLWidget(parent) { setFormat(surfaceFormat()); }
+// The OpenGL surface that fills the drawing area where OpenGL works.
+class ModelSurface : public QOpenGLWidget
+{
+public:
+    explicit ModelSurface(TModelPanel *panel) : QOpenGLWidget(panel), m_panel(panel)
+    {
+        setFormat(TModelPanel::surfaceFormat());
+        // Right clicks reach the panel and its colour menu.
+        setContextMenuPolicy(Qt::NoContextMenu);
+    }
+
+protected:
+    void paintGL() override
+    {
+        const qreal ratio = devicePixelRatioF();
+        m_panel->paintSurface(this, qRound(width() * ratio), qRound(height() * ratio));
+    }
+
+private:
+    TModelPanel *m_panel;
+};
+
+const QString TModelPanel::kNoOpenGL = QStringLiteral("Трёхмерная модель недоступна: OpenGL не работает");
+
+TModelPanel::TModelPanel(QWidget *parent) : QWidget(parent) {}
+
+bool TModelPanel::event(QEvent *event)
+{
+    // Polished just before its window is first made, the panel decides then
+    // whether it draws with OpenGL, so the question costs nothing at start-up.
+    if (event->type() == QEvent::Polish && !m_decided) {
+        m_decided = true;
+        if (openGLUsable()) {
+            m_surface = new ModelSurface(this);
+            m_surface->setGeometry(rect());
+        }
+    }
+    return QWidget::event(event);
+}
 
 QSurfaceFormat TModelPanel::surfaceFormat()
 {
@@ -26,9 +68,30 @@ QSurfaceFormat TModelPanel::surfaceFormat()
     return format;
 }
 
+bool TModelPanel::openGLUsable()
+{
+    // Without a working OpenGL (no GL integration, a broken driver) a window
+    // holding an OpenGL surface cannot even be shown: ask before making one.
+    static const bool usable = [] {
+        QOpenGLContext context;
+        context.setFormat(surfaceFormat());
+        if (!context.create())
+            return false;
+        QOffscreenSurface surface;
+        surface.setFormat(context.format());
+        surface.create();
+        if (!surface.isValid() || !context.makeCurrent(&surface))
+            return false;
+        const bool drawing = context.functions()->glGetString(GL_VERSION) != nullptr;
+        context.doneCurrent();
+        return drawing;
+    }();
+    return usable;
+}
+
 void TModelPanel::setCaption(const QString &caption)
 {
-    if (caption == m_caption && !m_frame)
+    if (caption == m_caption && !m_frame && !m_unavailable)
         return; // the face already shows it
     m_caption = caption;
     showFace();
@@ -37,33 +100,64 @@ void TModelPanel::setCaption(const QString &caption)
 void TModelPanel::showFace()
 {
     m_frame.reset();
-    update();
+    m_unavailable = false;
+    refresh();
 }
 
 void TModelPanel::drawModel(ModelFrame frame)
 {
-    m_frame = std::move(frame);
-    update();
-}
-
-void TModelPanel::paintGL()
-{
-    if (!m_frame) {
-        paintFace();
+    if (!m_surface) {
+        m_unavailable = true;
+        refresh();
         return;
     }
-    const qreal ratio = devicePixelRatioF();
-    renderModelFrame(*m_frame, qRound(width() * ratio), qRound(height() * ratio));
+    m_frame = std::move(frame);
+    refresh();
+}
+
+void TModelPanel::refresh()
+{
+    if (m_surface)
+        m_surface->update();
+    else
+        update();
+}
+
+QImage TModelPanel::grabFramebuffer()
+{
+    return m_surface ? m_surface->grabFramebuffer() : grab().toImage();
+}
+
+void TModelPanel::resizeEvent(QResizeEvent *event)
+{
+    if (m_surface)
+        m_surface->setGeometry(rect());
+    QWidget::resizeEvent(event);
+}
+
+void TModelPanel::paintEvent(QPaintEvent *)
+{
+    if (!m_surface)
+        paintFace(this);
+}
+
+void TModelPanel::paintSurface(QPaintDevice *device, int width, int height)
+{
+    if (!m_frame) {
+        paintFace(device);
+        return;
+    }
+    renderModelFrame(*m_frame, width, height);
     ++m_modelFrames;
 }
 
-void TModelPanel::paintFace()
+void TModelPanel::paintFace(QPaintDevice *device)
 {
-    QPainter painter(this);
+    QPainter painter(device);
     painter.fillRect(rect(), palette().window());
     qDrawShadePanel(&painter, rect(), palette(), true, 1);
     painter.setPen(palette().color(QPalette::WindowText));
-    painter.drawText(rect().adjusted(2, 2, -2, -2), Qt::AlignCenter | Qt::TextWordWrap, m_caption);
+    painter.drawText(rect().adjusted(2, 2, -2, -2), Qt::AlignCenter | Qt::TextWordWrap, faceText());
 }
 
 TTrackBar::TTrackBar(Qt::Orientation orientation, QWidget *parent) : QSlider(orientation, parent)

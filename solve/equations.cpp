@@ -40,7 +40,7 @@ std::optional<Coefficients> read(const EquationRequest &request, QChar separator
 double discriminant(const Coefficients &k)
 {
     const long double b = k.b;
-    return toDouble(b * b - 4.0L * k.a * k.c);
+    return calc::toDouble(b * b - 4.0L * k.a * k.c);
 }
 
 // (−b ∓ √D) ÷ (2·a), in extended precision.
@@ -48,7 +48,7 @@ double root(const Coefficients &k, double d, bool plus)
 {
     const long double sqrtD = std::sqrt(static_cast<long double>(d));
     const long double b = k.b;
-    return toDouble((plus ? -b + sqrtD : -b - sqrtD) / (2.0L * k.a));
+    return calc::toDouble((plus ? -b + sqrtD : -b - sqrtD) / (2.0L * k.a));
 }
 
 EquationOutcome failure()
@@ -96,7 +96,7 @@ EquationOutcome biquadratic(const EquationRequest &request, QChar separator)
     double t2;
     if (k->a == 0 && k->b != 0) {
         // b·t + c = 0: one t for both pairs.
-        t1 = t2 = toDouble(-static_cast<long double>(k->c) / k->b);
+        t1 = t2 = calc::toDouble(-static_cast<long double>(k->c) / k->b);
     } else {
         t1 = root(*k, d, false);
         t2 = root(*k, d, true);
@@ -107,7 +107,7 @@ EquationOutcome biquadratic(const EquationRequest &request, QChar separator)
     const auto pair = [&](double t) -> std::pair<QString, QString> {
         if (!(t >= 0))
             return {kNoSolutions, kNoSolutions};
-        const double s = toDouble(std::sqrt(static_cast<long double>(t)));
+        const double s = calc::toDouble(std::sqrt(static_cast<long double>(t)));
         return {QStringLiteral("X= ") + calc::FloatToStrF(s, k->digits, separator),
                 QStringLiteral("X= ") + calc::FloatToStrF(-s, k->digits, separator)};
     };

@@ -1,5 +1,7 @@
 #include "progressions.h"
 
+#include "extended.h"
+
 #include "qtnumbers.h"
 #include "texts.h"
 
@@ -15,18 +17,7 @@ namespace {
 // log2(e) to the 64 bits of extended precision.
 constexpr long double kLog2E = 1.44269504088896340735992468100189214L;
 
-// Extended values from here up round to an infinity as doubles (half-way
-// between the largest double and 2^1024 rounds to even, that is up).
-const long double kDoubleOverflow = std::ldexp(1.0L, 1024) - std::ldexp(1.0L, 970);
-
-// The stored result: converting an extended value beyond the range of
-// double is undefined, so those become an infinity here.
-double toDouble(long double value)
-{
-    if (std::fabs(value) >= kDoubleOverflow)
-        return value < 0 ? -HUGE_VAL : HUGE_VAL;
-    return static_cast<double>(value);
-}
+using calc::toDouble;
 
 Result value(long double x) { return toDouble(x); }
 

@@ -17,7 +17,7 @@ struct Equation {
 // Y of a·X + b·Y = c at x, in extended precision.
 QPointF pointAt(const Equation &e, double x)
 {
-    return {x, toDouble((static_cast<long double>(e.c) - static_cast<long double>(e.a) * x) / e.b)};
+    return {x, calc::toDouble((static_cast<long double>(e.c) - static_cast<long double>(e.a) * x) / e.b)};
 }
 
 SystemOutcome failure()
@@ -68,11 +68,11 @@ SystemOutcome linearSystem(const SystemRequest &request, QChar separator)
     } else {
         // Cramer's rule.
         using L = long double;
-        const double dx = toDouble(L(first.c) * second.b - L(first.b) * second.c);
-        const double dy = toDouble(L(first.a) * second.c - L(first.c) * second.a);
-        const double d = toDouble(L(first.a) * second.b - L(first.b) * second.a);
-        const double x = toDouble(L(dx) / d);
-        const double y = toDouble(L(dy) / d);
+        const double dx = calc::toDouble(L(first.c) * second.b - L(first.b) * second.c);
+        const double dy = calc::toDouble(L(first.a) * second.c - L(first.c) * second.a);
+        const double d = calc::toDouble(L(first.a) * second.b - L(first.b) * second.a);
+        const double x = calc::toDouble(L(dx) / d);
+        const double y = calc::toDouble(L(dy) / d);
         // The rounding text is read only here, once the verdict is out.
         const auto digits = calc::StrToInt(request.rounding);
         if (!digits) {

@@ -11,6 +11,7 @@
 #include "jpegfixtures.h"
 #include "screens.h"
 #include "support.h"
+#include "windowframe.h"
 
 #include <QPushButton>
 #include <QRadioButton>
@@ -19,6 +20,10 @@
 #include <QTemporaryDir>
 #include <QXmlStreamReader>
 
+#include <cerrno>
+#include <climits>
+#include <cstring>
+#include <sys/resource.h>
 #include <sys/stat.h>
 
 class TestAppearance : public QObject
@@ -41,9 +46,14 @@ private slots:
     void missingStoredPictureFallsBack();
     void unreachablePlaceIsMended_data();
     void unreachablePlaceIsMended();
+    void restartsKeepTheOuterPlace();
     void mainWindowPlacement_data();
     void mainWindowPlacement();
+    void failedSaveIsShown_data();
+    void failedSaveIsShown();
     void pictureDialogFilter();
+    void pictureDialogReportsWhatItCannotUse_data();
+    void pictureDialogReportsWhatItCannotUse();
     void aboutScreen();
 
 private:
@@ -121,6 +131,8 @@ void TestAppearance::initTestCase()
 
 void TestAppearance::init()
 {
+    if (QFileInfo(m_store).isDir())
+        QDir(m_store).removeRecursively();
     QFile::remove(m_store);
     m_messages.clear();
     m_welcomes = 0;
@@ -179,11 +191,12 @@ void TestAppearance::firstRunGreetsAndSaves()
     QVERIFY(calc::Appearance::instance().stretch());
 
     Form1->move(420, 60);
+    QTRY_COMPARE(WindowFrame::of(*Form1).outerRect().topLeft(), QPoint(420, 60));  // where the desktop shows it
     Form1->RzGroup4->setOpened(true);
     restart();
     QTest::qWait(20);
     QCOMPARE(m_welcomes, 1);  // not greeted again
-    QCOMPARE(Form1->pos(), QPoint(420, 60));
+    QTRY_COMPARE(Form1->pos(), QPoint(420, 60));
     QCOMPARE(openedGroups(), QStringList{"RzGroup4"});
     QCOMPARE(Form1->height(), 309);
     QFile file(m_store);
@@ -333,7 +346,7 @@ void TestAppearance::missingStoredPictureFallsBack()
     QCOMPARE(calc::Appearance::instance().background(), artwork::builtInBackground(7));
     QCOMPARE(Form24->customBackground(), 0);
     QCOMPARE(openedGroups(), QStringList{"RzGroup4"});
-    QCOMPARE(Form1->height(), 309);
+    QTRY_COMPARE(Form1->frameGeometry().height(), 309);  // the stored height is the outer one
     QVERIFY(!calc::Appearance::instance().stretch());
     QTest::qWait(20);
     QCOMPARE(m_welcomes, 0);
@@ -350,7 +363,12 @@ void TestAppearance::unreachablePlaceIsMended_data()
     QTest::newRow("on screen") << 100 << 500 << 637 << QPoint(500, 100) << 637;
     QTest::newRow("far right of every screen") << 29 << 90000 << 637 << QPoint(399, 29) << 637;
     QTest::newRow("above every screen") << -5000 << 399 << 637 << QPoint(399, 29) << 637;
+    QTest::newRow("partly off the right edge") << 100 << 1200 << 637 << QPoint(399, 29) << 637;
+    QTest::newRow("title bar partly above the top") << -1 << 399 << 637 << QPoint(399, 29) << 637;
+    QTest::newRow("largest left, smallest top") << INT_MIN << INT_MAX << 637 << QPoint(399, 29) << 637;
+    QTest::newRow("smallest left, largest top") << INT_MAX << INT_MIN << 637 << QPoint(399, 29) << 637;
     QTest::newRow("taller than the screen") << 0 << 399 << 90000 << QPoint(399, 0) << -1;
+    QTest::newRow("largest height") << 0 << 399 << INT_MAX << QPoint(399, 0) << -1;
     QTest::newRow("negative height") << 29 << 399 << -300 << QPoint(399, 29) << 176;
 }
 
@@ -363,10 +381,31 @@ void TestAppearance::unreachablePlaceIsMended()
     QFETCH(int, shownHeight);
     writeStore(fullStore(1, 0, QString(), 1, "010100", height, top, left));
     restart();
-    QCOMPARE(Form1->pos(), position);
     if (shownHeight < 0)
         shownHeight = Form1->screen()->availableGeometry().height();
-    QCOMPARE(Form1->frameGeometry().height(), shownHeight);
+    QTRY_COMPARE(WindowFrame::of(*Form1).outerRect().topLeft(), position);
+    QTRY_COMPARE(WindowFrame::of(*Form1).outerRect().height(), shownHeight);
+    QTRY_COMPARE(Form1->frameGeometry().topLeft(), position);
+    QTRY_COMPARE(Form1->frameGeometry().height(), shownHeight);
+}
+
+// What is saved is what the next start shows, frame included, however often.
+void TestAppearance::restartsKeepTheOuterPlace()
+{
+    restart();
+    WindowFrame *frame = &WindowFrame::of(*Form1);
+    QTRY_VERIFY(frame->settled());
+    frame->moveOuter(QPoint(300, 200));
+    QTRY_COMPARE(frame->outerRect().topLeft(), QPoint(300, 200));
+    Form1->RzGroup4->setOpened(true);
+    const QRect left = frame->outerRect();
+    for (int run = 0; run < 3; ++run) {
+        restart();
+        frame = &WindowFrame::of(*Form1);
+        QTRY_VERIFY(frame->settled());
+        QTRY_COMPARE(frame->outerRect(), left);
+        QCOMPARE(Form1->frameGeometry(), left);
+    }
 }
 
 void TestAppearance::mainWindowPlacement_data()
@@ -383,6 +422,7 @@ void TestAppearance::mainWindowPlacement()
     QFETCH(QString, choice);
     QFETCH(QString, where);
     restart();
+    QTRY_VERIFY(WindowFrame::of(*Form1).settled());
     const int height = Form1->height();
     const QRect area = Form1->screen()->availableGeometry();
     const int width = Form1->frameGeometry().width();
@@ -390,8 +430,66 @@ void TestAppearance::mainWindowPlacement()
     QCOMPARE(Form24->RzComboBox1->currentText(), choice);
     const int right = area.x() + area.width();
     const int expectedLeft = where == "right" ? right - width : where == "centre" ? (right - width + 1) / 2 : 0;
-    QTRY_COMPARE(Form1->pos(), QPoint(expectedLeft, 0));
+    // The frame, title bar included, is placed, and stays there after a restart.
+    QTRY_COMPARE(WindowFrame::of(*Form1).outerRect().topLeft(), QPoint(expectedLeft, 0));
     QCOMPARE(Form1->height(), height);
+    restart();
+    QTRY_VERIFY(WindowFrame::of(*Form1).settled());
+    QCOMPARE(WindowFrame::of(*Form1).outerRect().topLeft(), QPoint(expectedLeft, 0));
+    QVERIFY(Form1->geometry().top() >= area.top());
+}
+
+void TestAppearance::failedSaveIsShown_data()
+{
+    QTest::addColumn<QString>("cause");
+    QTest::addColumn<QString>("reason");
+    QTest::newRow("the store is a folder") << "folder" << "это не обычный файл";
+    QTest::newRow("full disk") << "full" << QString::fromLocal8Bit(std::strerror(EFBIG));
+}
+
+// A save that fails is told to the user, naming the file and the reason,
+// and the old file stays as it was.
+void TestAppearance::failedSaveIsShown()
+{
+    QFETCH(QString, cause);
+    QFETCH(QString, reason);
+    restart();  // a first run, whose close writes the store
+    Form1->close();
+    destroyScreens();
+    QFile stored(m_store);
+    QVERIFY(stored.open(QIODevice::ReadOnly));
+    const QByteArray old = stored.readAll();
+    stored.close();
+    if (cause == "folder") {
+        QVERIFY(QFile::remove(m_store));
+        QVERIFY(QDir().mkpath(m_store));
+    }
+    restart();
+    Form1->RzGroup4->setOpened(true);  // something to save
+    m_messages.clear();
+
+    rlimit saved {};
+    QCOMPARE(::getrlimit(RLIMIT_FSIZE, &saved), 0);
+    if (cause == "full") {
+        const rlimit small{16, saved.rlim_max};  // the file no longer fits
+        QCOMPARE(::setrlimit(RLIMIT_FSIZE, &small), 0);
+    }
+    Form1->close();
+    QCOMPARE(::setrlimit(RLIMIT_FSIZE, &saved), 0);
+    destroyScreens();
+
+    QVERIFY(!m_messages.isEmpty());
+    QCOMPARE(m_messages.last(), QStringLiteral("Не удалось сохранить настройки в файл «%1»: %2.").arg(m_store, reason));
+    if (cause == "folder") {
+        QVERIFY(QFileInfo(m_store).isDir());
+        QDir(m_store).removeRecursively();
+    } else {
+        QVERIFY(stored.open(QIODevice::ReadOnly));
+        QCOMPARE(stored.readAll(), old);
+    }
+    // Nothing was left beside the store.
+    QCOMPARE(QDir(QFileInfo(m_store).absolutePath()).entryList(QDir::Files | QDir::Hidden),
+             cause == "folder" ? QStringList() : QStringList{"kalkort.conf"});
 }
 
 void TestAppearance::pictureDialogFilter()
@@ -414,6 +512,43 @@ void TestAppearance::pictureDialogFilter()
     QCOMPARE(Form24->customBackground(), 1);
     QCOMPARE(Form24->pictureFileName(), picture);
     QCOMPARE(Form24->Image2->picture().size(), QSize(33, 22));
+}
+
+void TestAppearance::pictureDialogReportsWhatItCannotUse_data()
+{
+    QTest::addColumn<QString>("kind");
+    QTest::newRow("named pipe") << "pipe";
+    QTest::newRow("link to a device") << "device";
+}
+
+// A FIFO or a device chosen in the dialog is reported like any bad picture,
+// naming the file, and the dialog stays open with nothing changed.
+void TestAppearance::pictureDialogReportsWhatItCannotUse()
+{
+    QFETCH(QString, kind);
+    restart();
+    Form24->TrackBar1->setValue(6);
+    const QString path = m_dir.filePath(kind + QStringLiteral(".jpg"));
+    QFile::remove(path);
+    if (kind == "pipe")
+        QCOMPARE(::mkfifo(QFile::encodeName(path).constData(), 0600), 0);
+    else
+        QVERIFY(QFile::link(QStringLiteral("/dev/zero"), path));
+
+    TOpenPictureDialog *dialog = Form24->openPictureDialog();
+    Form24->Button1->click();
+    QTRY_VERIFY(dialog->isVisible());
+    dialog->selectFile(path);
+    dialog->accept();
+    QCOMPARE(m_messages.size(), 1);
+    QVERIFY2(m_messages[0].contains(path) && m_messages[0].contains(QStringLiteral("не обычный файл")),
+             qPrintable(m_messages[0]));
+    QVERIFY(dialog->isVisible());
+    QCOMPARE(Form24->customBackground(), 0);
+    QCOMPARE(Form24->Image2->picture(), artwork::builtInBackground(6));
+    dialog->reject();
+    QTRY_VERIFY(!dialog->isVisible());
+    QFile::remove(path);
 }
 
 void TestAppearance::aboutScreen()

@@ -18,6 +18,7 @@ private slots:
     void initTestCase();
     void load_data();
     void load();
+    void pictureAtThePixelCapIsHeldOnce();
 
 private:
     QString write(const QString &name, const QByteArray &bytes);
@@ -35,6 +36,18 @@ QByteArray bmp(int width, int height, const QColor &colour)
     buffer.open(QIODevice::WriteOnly);
     image.save(&buffer, "BMP");
     return bytes;
+}
+
+// A figure of /proc/self/status, in KiB.
+qint64 statusKiB(const QByteArray &name)
+{
+    QFile status(QStringLiteral("/proc/self/status"));
+    if (!status.open(QIODevice::ReadOnly))
+        return -1;
+    for (const QByteArray &line : status.readAll().split('\n'))
+        if (line.startsWith(name + ':'))
+            return line.mid(name.size() + 1).trimmed().split(' ').value(0).toLongLong();
+    return -1;
 }
 
 void putLittleEndian(QByteArray &bytes, int offset, quint32 value)
@@ -149,6 +162,36 @@ void TestPictures::load()
     QVERIFY2(qAbs(middle.red() - colour.red()) <= 3 && qAbs(middle.green() - colour.green()) <= 3 &&
                  qAbs(middle.blue() - colour.blue()) <= 3,
              qPrintable(middle.name()));
+}
+
+// The largest picture allowed is decoded straight into its image: the
+// memory it takes at its peak is that of the pixels, once.
+void TestPictures::pictureAtThePixelCapIsHeldOnce()
+{
+    const int side = 5792;  // 5792 x 5792 <= kMaxPixels < 5793 x 5793
+    QVERIFY(qint64(side) * side <= pictures::kMaxPixels && qint64(side + 1) * (side + 1) > pictures::kMaxPixels);
+    const QColor blue(40, 90, 200);
+    const QString path = write("cap.jpg", fixtures::encodeJpeg(side, side, blue));
+    // From here on the peak of resident memory counts.
+    QFile peak(QStringLiteral("/proc/self/clear_refs"));
+    if (!peak.open(QIODevice::WriteOnly) || peak.write("5") != 1 || !peak.flush())
+        QSKIP("the peak of resident memory cannot be reset here");
+    peak.close();
+    const qint64 before = statusKiB("VmHWM");
+    QVERIFY(before > 0);
+    {
+        const pictures::Picture picture = pictures::loadPictureFile(path);
+        QVERIFY2(picture.ok(), qPrintable(picture.error));
+        QCOMPARE(picture.image.size(), QSize(side, side));
+        const QColor corner = picture.image.pixelColor(side - 1, side - 1);
+        QVERIFY2(qAbs(corner.red() - blue.red()) <= 3 && qAbs(corner.blue() - blue.blue()) <= 3,
+                 qPrintable(corner.name()));
+    }
+    const qint64 taken = statusKiB("VmHWM") - before;
+    const qint64 pixels = qint64(side) * side * 4 / 1024;
+    qInfo("the picture's pixels: %lld KiB; the peak grew by %lld KiB", pixels, taken);
+    QVERIFY(taken >= pixels * 9 / 10);  // the measure sees the picture at all
+    QVERIFY2(taken < pixels * 5 / 4, "the pixels are held once");
 }
 
 QTEST_GUILESS_MAIN(TestPictures)

@@ -1,18 +1,24 @@
 // The settings store against real files: the load order and where it
-// stops, what a save writes, and saves that fail or are killed.
+// stops, what a save writes, saves that fail or are killed, and files under
+// the store's name that are no store at all.
 #include "placement.h"
 #include "settingsformat.h"
 #include "settingsstore.h"
 
 #include <QDir>
+#include <QElapsedTimer>
 #include <QFile>
 #include <QProcess>
 #include <QRandomGenerator>
 #include <QTemporaryDir>
 #include <QtTest>
 
+#include <cerrno>
+#include <climits>
 #include <csignal>
+#include <cstring>
 #include <sys/stat.h>
+#include <sys/sysmacros.h>
 #include <unistd.h>
 
 Q_DECLARE_METATYPE(store::LoadOutcome)
@@ -81,6 +87,23 @@ void writeAll(const QString &path, const QByteArray &bytes)
     QCOMPARE(file.write(bytes), bytes.size());
 }
 
+store::LoadOutcome loadFile(const QString &path, Recorder &recorder)
+{
+    return store::loadSettings(store::readStore(path), recorder);
+}
+
+// Runs the settings tool on the file; false when it did not end in time.
+bool runTool(QProcess &tool, const QStringList &arguments, int milliseconds)
+{
+    tool.start(QStringLiteral(SETTINGS_SAVER), arguments);
+    if (!tool.waitForFinished(milliseconds)) {
+        tool.kill();
+        tool.waitForFinished();
+        return false;
+    }
+    return tool.exitStatus() == QProcess::NormalExit;
+}
+
 store::SettingsSnapshot sampleSnapshot()
 {
     store::SettingsSnapshot snapshot;
@@ -113,11 +136,16 @@ private slots:
     void failedSaveKeepsTheOldFile_data();
     void failedSaveKeepsTheOldFile();
     void killedSavesLeaveAReadableFile();
+    void notAStore_data();
+    void notAStore();
+    void leftoversOfThisProgramOnly();
 
     void placement_data();
     void placement();
     void reachable_data();
     void reachable();
+    void reachableHeight_data();
+    void reachableHeight();
 
 private:
     QString m_path;
@@ -184,11 +212,46 @@ void TestSettings::load_data()
     QTest::newRow("Windows line ends") << storeText(kStored).replace("\n", "\r\n") << LoadOutcome::Complete
                                        << kApplied;
 
-    QByteArray longValue = "FormTop1.6.1Pro=" + QByteArray(10 * 1024 * 1024, '2') + '\n';
-    QTest::newRow("a 10 MB value is skipped") << longValue + storeText(kStored.mid(1)) << LoadOutcome::FirstRun
-                                              << QStringList{};
-    QTest::newRow("a 10 MB line before the values")
-        << QByteArray(10 * 1024 * 1024, 'z') + '\n' + storeText(kStored) << LoadOutcome::Complete << kApplied;
+    QByteArray longValue = "FormTop1.6.1Pro=" + QByteArray(500 * 1024, '2') + '\n';
+    QTest::newRow("a 500 KB value is skipped") << longValue + storeText(kStored.mid(1)) << LoadOutcome::FirstRun
+                                               << QStringList{};
+    QTest::newRow("a 500 KB line before the values")
+        << QByteArray(500 * 1024, 'z') + '\n' + storeText(kStored) << LoadOutcome::Complete << kApplied;
+
+    // A value hidden in a long line, where a reader taking the line in 8 KB
+    // pieces would see a line of its own.
+    QByteArray forged(20 * 1024, 'x');
+    forged.replace(8192, 21, "FormLeft1.6.1Pro=5000");
+    forged.replace(16384, 21, "FormLeft1.6.1Pro=5000");
+    auto withoutLeft = kStored;
+    withoutLeft.removeAt(1);
+    QTest::newRow("a 20 KB line hiding a value cannot set it") << forged + '\n' + storeText(withoutLeft)
+                                                              << LoadOutcome::FirstRun << QStringList{"top 29"};
+
+    // The longest line read is 8 KB long, line end not counted.
+    const QByteArray nameValue = "PhonSvoiName1.6.1Pro=";
+    auto withName = [&](qsizetype lineBytes, const char *lineEnd) {
+        auto values = replaced("PhonSvoi1.6.1Pro", "1");
+        QByteArray text = storeText(values);
+        return QByteArray(nameValue + QByteArray(lineBytes - nameValue.size(), 'n') + lineEnd) + text;
+    };
+    QStringList longName = kApplied;
+    longName[3] = "custom 1";
+    longName.insert(4, "picture " + QString(8192 - nameValue.size(), u'n'));
+    QTest::newRow("a line of exactly the limit is read") << withName(8192, "\n")
+                                                         << LoadOutcome::Complete << longName;
+    QTest::newRow("a line of exactly the limit is read, CR LF") << withName(8192, "\r\n")
+                                                                << LoadOutcome::Complete << longName;
+    QTest::newRow("a line one byte over the limit is skipped")
+        << withName(8193, "\n") << LoadOutcome::FirstRun
+        << kApplied.mid(0, 3) + QStringList{"custom 1"};
+
+    // Thirteen values need a few hundred bytes: a file over a megabyte is no store.
+    const QByteArray values = storeText(kStored);
+    const QByteArray padding(1024 * 1024 - values.size() - 1, '#');
+    QTest::newRow("a file of exactly a megabyte") << values + padding + '\n' << LoadOutcome::Complete << kApplied;
+    QTest::newRow("a file one byte over a megabyte") << values + padding + "#\n" << LoadOutcome::FirstRun
+                                                     << QStringList{};
     QByteArray garbage(64 * 1024, '\0');
     QRandomGenerator generator(20261210);
     for (char &c : garbage)
@@ -206,9 +269,8 @@ void TestSettings::load()
 
     if (file != "absent")
         writeAll(m_path, file);
-    const QSettings settings(m_path, store::settingsFormat());
     Recorder recorder;
-    QCOMPARE(store::loadSettings(settings, recorder), outcome);
+    QCOMPARE(loadFile(m_path, recorder), outcome);
     QCOMPARE(recorder.calls, calls);
 }
 
@@ -226,9 +288,8 @@ void TestSettings::loadStopsAtEachMissingValue()
     auto values = kStored;
     values.removeAt(missing);
     writeAll(m_path, storeText(values));
-    const QSettings settings(m_path, store::settingsFormat());
     Recorder recorder;
-    QCOMPARE(store::loadSettings(settings, recorder), store::LoadOutcome::FirstRun);
+    QCOMPARE(loadFile(m_path, recorder), store::LoadOutcome::FirstRun);
     // The picture is applied before the stretch value is read.
     const int applied = kStored[missing].first == QLatin1String("Strech1.6.1Pro") ? 12 : missing;
     QCOMPARE(recorder.calls, kApplied.mid(0, applied));
@@ -255,10 +316,7 @@ void TestSettings::saveWritesEveryValue()
     store::SettingsSnapshot snapshot = sampleSnapshot();
     snapshot.customBackground = custom;
     snapshot.pictureFileName = QStringLiteral("/tmp/a b=c.jpg");
-    {
-        QSettings settings(m_path, store::settingsFormat());
-        QVERIFY(store::saveSettings(settings, snapshot));
-    }
+    QVERIFY(store::saveSettings(m_path, snapshot).ok());
     QStringList written = QString::fromUtf8(readAll(m_path)).split(u'\n', Qt::SkipEmptyParts);
     written.sort();
     lines.sort();
@@ -273,13 +331,9 @@ void TestSettings::saveThenLoadRoundTrip()
     store::SettingsSnapshot snapshot = sampleSnapshot();
     snapshot.customBackground = 1;
     snapshot.pictureFileName = QStringLiteral("/tmp/строка\nвторая\\C:\\path=1.jpg");
-    {
-        QSettings settings(m_path, store::settingsFormat());
-        QVERIFY(store::saveSettings(settings, snapshot));
-    }
-    const QSettings settings(m_path, store::settingsFormat());
+    QVERIFY(store::saveSettings(m_path, snapshot).ok());
     Recorder recorder;
-    QCOMPARE(store::loadSettings(settings, recorder), store::LoadOutcome::Complete);
+    QCOMPARE(loadFile(m_path, recorder), store::LoadOutcome::Complete);
     QCOMPARE(recorder.calls,
              (QStringList{"top -4", "left 1300", "track 12", "custom 1", "picture " + snapshot.pictureFileName,
                           "group 0 0", "group 1 0", "group 2 0", "group 3 1", "group 4 0", "group 5 0", "height 309",
@@ -289,10 +343,7 @@ void TestSettings::saveThenLoadRoundTrip()
 void TestSettings::staleFileNameIsKept()
 {
     writeAll(m_path, "PhonSvoiName1.6.1Pro=/old/picture.bmp\nPhonSvoi1.6.1Pro=1\n");
-    {
-        QSettings settings(m_path, store::settingsFormat());
-        QVERIFY(store::saveSettings(settings, sampleSnapshot()));
-    }
+    QVERIFY(store::saveSettings(m_path, sampleSnapshot()).ok());
     const QByteArray text = readAll(m_path);
     QVERIFY(text.contains("PhonSvoiName1.6.1Pro=/old/picture.bmp\n"));
     QVERIFY(text.contains("PhonSvoi1.6.1Pro=0\n"));
@@ -301,13 +352,15 @@ void TestSettings::staleFileNameIsKept()
 void TestSettings::failedSaveKeepsTheOldFile_data()
 {
     QTest::addColumn<QStringList>("options");
-    QTest::newRow("full disk") << QStringList{"--file-size-limit", "120", "--name-length", "2000"};
-    QTest::newRow("read-only folder") << QStringList{"--read-only"};
+    QTest::addColumn<int>("reason");  // the error number the message gives
+    QTest::newRow("full disk") << QStringList{"--file-size-limit", "120", "--name-length", "2000"} << EFBIG;
+    QTest::newRow("read-only folder") << QStringList{"--read-only"} << EACCES;
 }
 
 void TestSettings::failedSaveKeepsTheOldFile()
 {
     QFETCH(QStringList, options);
+    QFETCH(int, reason);
     writeAll(m_path, storeText(kStored));
     const QByteArray before = readAll(m_path);
     const QString folder = QFileInfo(m_path).absolutePath();
@@ -324,10 +377,11 @@ void TestSettings::failedSaveKeepsTheOldFile()
         ::chmod(QFile::encodeName(m_path).constData(), 0644);
     }
     QProcess saver;
-    saver.start(QStringLiteral(SETTINGS_SAVER), QStringList{m_path, "once"} + options);
-    QVERIFY(saver.waitForFinished(10000));
-    QCOMPARE(saver.exitStatus(), QProcess::NormalExit);
+    QVERIFY(runTool(saver, QStringList{m_path, "once"} + options, 10000));
     QCOMPARE(saver.exitCode(), 3);  // the failure is reported
+    // The message names the file and the reason.
+    const QString message = QString::fromUtf8(saver.readAllStandardOutput()).trimmed();
+    QCOMPARE(message, store::saveFailureMessage(m_path, QString::fromLocal8Bit(std::strerror(reason))));
     QCOMPARE(readAll(m_path), before);
     QFile::setPermissions(folder, QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
     store::removeLeftovers(m_path);
@@ -349,12 +403,147 @@ void TestSettings::killedSavesLeaveAReadableFile()
         QVERIFY(saver.waitForFinished(5000));
 
         store::removeLeftovers(m_path);
-        const QSettings settings(m_path, store::settingsFormat());
         Recorder recorder;
-        QCOMPARE(store::loadSettings(settings, recorder), store::LoadOutcome::Complete);
+        QCOMPARE(loadFile(m_path, recorder), store::LoadOutcome::Complete);
         QCOMPARE(QDir(QFileInfo(m_path).absolutePath()).entryList(QDir::Files | QDir::Hidden),
                  QStringList{"kalkort.conf"});
     }
+}
+
+void TestSettings::notAStore_data()
+{
+    QTest::addColumn<QString>("kind");
+    QTest::newRow("named pipe") << "pipe";
+    QTest::newRow("directory") << "directory";
+    QTest::newRow("link to a device") << "device";
+    QTest::newRow("link to a named pipe") << "pipe link";
+    QTest::newRow("link to nothing") << "dangling link";
+    QTest::newRow("100 MB of values") << "huge";
+}
+
+// Whatever stands under the store's name, a start reads no store (defaults
+// and the welcome screen) within a second, and a save writes only to a
+// regular file: anything else stays as it was and the failure is told.
+void TestSettings::notAStore()
+{
+    QFETCH(QString, kind);
+    const QByteArray path = QFile::encodeName(m_path);
+    const QString other = m_dir->filePath(QStringLiteral("other"));
+    const QByteArray otherPath = QFile::encodeName(other);
+    if (kind == "pipe")
+        QCOMPARE(::mkfifo(path.constData(), 0600), 0);
+    if (kind == "directory")
+        QVERIFY(QDir().mkpath(m_path));
+    if (kind == "pipe link") {
+        QCOMPARE(::mkfifo(otherPath.constData(), 0600), 0);
+        QVERIFY(QFile::link(other, m_path));
+    }
+    if (kind == "dangling link")
+        QVERIFY(QFile::link(other, m_path));
+    if (kind == "device") {
+        // A node of its own where one can be made: a save that wrote through
+        // the link would replace this node, not one of the system's.
+        if (::mknod(otherPath.constData(), S_IFCHR | 0666, makedev(1, 5)) == 0)
+            QVERIFY(QFile::link(other, m_path));
+        else if (::geteuid() != 0)
+            QVERIFY(QFile::link(QStringLiteral("/dev/zero"), m_path));  // out of reach of this user
+        else
+            QSKIP("no device node can be made here");
+    }
+    if (kind == "huge") {
+        // Distinct short lines, the whole store at the end.
+        QFile file(m_path);
+        QVERIFY(file.open(QIODevice::WriteOnly));
+        QByteArray chunk;
+        qint64 written = 0;
+        for (int line = 0; written + chunk.size() < 100 * 1024 * 1024; ++line) {
+            chunk += "Value" + QByteArray::number(line) + "=" + QByteArray::number(line * 7) + '\n';
+            if (chunk.size() > 1024 * 1024) {
+                QCOMPARE(file.write(chunk), chunk.size());
+                written += chunk.size();
+                chunk.clear();
+            }
+        }
+        chunk += storeText(kStored);
+        QCOMPARE(file.write(chunk), chunk.size());
+    }
+    struct stat before {};
+    QCOMPARE(::lstat(path.constData(), &before), 0);
+
+    QElapsedTimer timer;
+    timer.start();
+    QProcess reader;
+    QVERIFY2(runTool(reader, {m_path, "read"}, 5000), "the read ended");
+    QVERIFY2(timer.elapsed() < 1000, qPrintable(QStringLiteral("%1 ms").arg(timer.elapsed())));
+    QCOMPARE(reader.readAllStandardOutput().trimmed(), QByteArray("first-run 0"));
+
+    timer.restart();
+    QProcess saver;
+    QVERIFY2(runTool(saver, {m_path, "once"}, 5000), "the save ended");
+    QVERIFY2(timer.elapsed() < 1000, qPrintable(QStringLiteral("%1 ms").arg(timer.elapsed())));
+    if (kind == "huge") {
+        // A regular file: replaced by a store of the values written.
+        QCOMPARE(saver.exitCode(), 0);
+        QVERIFY(QFileInfo(m_path).size() < 1000);
+        Recorder recorder;
+        QCOMPARE(loadFile(m_path, recorder), store::LoadOutcome::Complete);
+        QCOMPARE(recorder.calls.first(), QStringLiteral("top 100"));
+        return;
+    }
+    QCOMPARE(saver.exitCode(), 3);
+    const QString message = QString::fromUtf8(saver.readAllStandardOutput()).trimmed();
+    QCOMPARE(message, store::saveFailureMessage(m_path, QStringLiteral("это не обычный файл")));
+    struct stat after {};
+    QCOMPARE(::lstat(path.constData(), &after), 0);
+    QCOMPARE(after.st_mode, before.st_mode);
+    QCOMPARE(after.st_ino, before.st_ino);
+    struct stat target {};
+    if (kind == "device") {
+        QCOMPARE(::stat(path.constData(), &target), 0);
+        QVERIFY(S_ISCHR(target.st_mode));
+    }
+    if (kind == "pipe link") {
+        QCOMPARE(::stat(path.constData(), &target), 0);
+        QVERIFY(S_ISFIFO(target.st_mode));
+    }
+    if (kind == "dangling link")
+        QVERIFY(!QFileInfo::exists(other));
+    const QStringList left = QDir(m_dir->path()).entryList(QDir::AllEntries | QDir::Hidden | QDir::NoDotAndDotDot);
+    QVERIFY2(left.size() <= 2, qPrintable(left.join(u' ')));  // the folder, and "other" when made
+}
+
+void TestSettings::leftoversOfThisProgramOnly()
+{
+    const QString folder = QFileInfo(m_path).absolutePath();
+    writeAll(m_path, storeText(kStored));
+    // The user's own files beside the store, named as people do.
+    const QStringList own = {"kalkort.conf.backup", "kalkort.conf.old123", "kalkort.conf~", "kalkort.conf.AbC123",
+                             ".kalkort.conf~saving-backup", ".kalkort.conf~saving-12-copy"};
+    for (const QString &name : own)
+        writeAll(folder + u'/' + name, name.toUtf8() + "=mine\n");
+
+    // A copy left by a save that was killed: its process has ended.
+    QProcess ended;
+    ended.start(QStringLiteral(SETTINGS_SAVER), QStringList{});
+    QVERIFY(ended.waitForStarted());
+    const qint64 endedPid = ended.processId();
+    QVERIFY(ended.waitForFinished());
+    const QString killed = QStringLiteral(".kalkort.conf~saving-%1-Ab12Cd").arg(endedPid);
+    // A copy a running save is writing (this process stands for it).
+    const QString running = QStringLiteral(".kalkort.conf~saving-%1-Zz99Yy").arg(::getpid());
+    writeAll(folder + u'/' + killed, "unfinished");
+    writeAll(folder + u'/' + running, "being written");
+
+    store::removeLeftovers(m_path);
+    QStringList expected = own;
+    expected << "kalkort.conf" << running;
+    expected.sort();
+    QCOMPARE(QDir(folder).entryList(QDir::Files | QDir::Hidden, QDir::Name), expected);
+
+    QVERIFY(store::saveSettings(m_path, sampleSnapshot()).ok());
+    QCOMPARE(QDir(folder).entryList(QDir::Files | QDir::Hidden, QDir::Name), expected);
+    for (const QString &name : own)
+        QCOMPARE(readAll(folder + u'/' + name), name.toUtf8() + "=mine\n");
 }
 
 void TestSettings::placement_data()
@@ -387,29 +576,66 @@ void TestSettings::placement()
 
 void TestSettings::reachable_data()
 {
-    QTest::addColumn<QRect>("frame");
-    QTest::addColumn<QPoint>("position");
-    QTest::addColumn<int>("height");
+    QTest::addColumn<QPoint>("place");
+    QTest::addColumn<int>("width");
+    QTest::addColumn<int>("titleBar");
+    QTest::addColumn<bool>("reachable");
 
-    QTest::newRow("inside") << QRect(399, 29, 221, 660) << QPoint(399, 29) << 660;
-    QTest::newRow("partly off the right edge") << QRect(1200, 100, 221, 400) << QPoint(1200, 100) << 400;
-    QTest::newRow("far right") << QRect(5000, 29, 221, 660) << QPoint(399, 29) << 660;
-    QTest::newRow("above the top") << QRect(399, -900, 221, 660) << QPoint(399, 29) << 660;
-    QTest::newRow("left of every screen") << QRect(-400, 29, 221, 660) << QPoint(399, 29) << 660;
-    QTest::newRow("taller than the screen") << QRect(399, 29, 221, 5000) << QPoint(399, 29) << 1000;
-    QTest::newRow("negative height") << QRect(399, 29, 221, -50) << QPoint(399, 29) << 176;
+    // One screen 1280 x 1000 and a second one right of it, 800 x 600.
+    QTest::newRow("inside") << QPoint(399, 29) << 217 << 20 << true;
+    QTest::newRow("top-left corner") << QPoint(0, 0) << 217 << 20 << true;
+    QTest::newRow("touching the right edge") << QPoint(1063, 0) << 217 << 20 << true;
+    QTest::newRow("one pixel over the right edge") << QPoint(1064, 0) << 217 << 20 << false;
+    QTest::newRow("one pixel over the left edge") << QPoint(-1, 100) << 217 << 20 << false;
+    QTest::newRow("title bar one pixel above the top") << QPoint(399, -1) << 217 << 20 << false;
+    QTest::newRow("title bar touching the bottom") << QPoint(399, 980) << 217 << 20 << true;
+    QTest::newRow("title bar one pixel below the bottom") << QPoint(399, 981) << 217 << 20 << false;
+    QTest::newRow("only 10 x 20 pixels on the screen") << QPoint(1270, 500) << 217 << 20 << false;
+    QTest::newRow("far right of every screen") << QPoint(5000, 29) << 217 << 20 << false;
+    QTest::newRow("above every screen") << QPoint(399, -900) << 217 << 20 << false;
+    QTest::newRow("whole on the second screen") << QPoint(1500, 100) << 217 << 20 << true;
+    QTest::newRow("across both screens") << QPoint(1200, 100) << 217 << 20 << false;
+    QTest::newRow("no frame: the top row counts") << QPoint(399, 999) << 215 << 0 << true;
+    QTest::newRow("no frame, below the bottom") << QPoint(399, 1000) << 215 << 0 << false;
+    QTest::newRow("largest left, smallest top") << QPoint(INT_MAX, INT_MIN) << 217 << 20 << false;
+    QTest::newRow("smallest left, largest top") << QPoint(INT_MIN, INT_MAX) << 217 << 20 << false;
+    QTest::newRow("largest both") << QPoint(INT_MAX, INT_MAX) << INT_MAX << INT_MAX << false;
+    QTest::newRow("right edge past the largest integer") << QPoint(INT_MAX - 100, 10) << 217 << 20 << false;
+    QTest::newRow("title bar past the largest integer") << QPoint(10, INT_MAX - 5) << 217 << 20 << false;
+    QTest::newRow("largest width") << QPoint(0, 0) << INT_MAX << 20 << false;
+    QTest::newRow("largest title bar") << QPoint(0, 0) << 217 << INT_MAX << false;
 }
 
 void TestSettings::reachable()
 {
-    QFETCH(QRect, frame);
-    QFETCH(QPoint, position);
+    QFETCH(QPoint, place);
+    QFETCH(int, width);
+    QFETCH(int, titleBar);
+    QFETCH(bool, reachable);
+    const QList<QRect> areas = {QRect(0, 0, 1280, 1000), QRect(1280, 0, 800, 600)};
+    QCOMPARE(placement::titleBarReachable(place.x(), place.y(), width, titleBar, areas), reachable);
+    QCOMPARE(placement::reachablePosition(place.x(), place.y(), width, titleBar, areas),
+             reachable ? place : placement::kDesigned);
+}
+
+void TestSettings::reachableHeight_data()
+{
+    QTest::addColumn<int>("height");
+    QTest::addColumn<int>("kept");
+    QTest::newRow("within") << 660 << 660;
+    QTest::newRow("taller than the tallest screen") << 5000 << 1000;
+    QTest::newRow("the largest height") << INT_MAX << 1000;
+    QTest::newRow("below the minimum") << 100 << 176;
+    QTest::newRow("negative") << -50 << 176;
+    QTest::newRow("the smallest height") << INT_MIN << 176;
+}
+
+void TestSettings::reachableHeight()
+{
     QFETCH(int, height);
-    const QList<QRect> areas = {QRect(0, 0, 1280, 1000)};
-    QCOMPARE(placement::reachablePosition(QRect(frame.topLeft(), QSize(frame.width(), std::max(frame.height(), 1))),
-                                          areas),
-             position);
-    QCOMPARE(placement::reachableHeight(frame.height(), 176, areas), height);
+    QFETCH(int, kept);
+    const QList<QRect> areas = {QRect(0, 0, 1280, 1000), QRect(1280, 0, 800, 600)};
+    QCOMPARE(placement::reachableHeight(height, 176, areas), kept);
 }
 
 QTEST_GUILESS_MAIN(TestSettings)

@@ -1,10 +1,10 @@
-// Extended-precision results of the solvers, stored as doubles.
+// Results computed in extended precision, stored as doubles.
 #pragma once
 
 #include <cmath>
 #include <limits>
 
-namespace solve {
+namespace calc {
 
 static_assert(std::numeric_limits<long double>::digits == 64, "extended precision long double required");
 
@@ -21,4 +21,4 @@ inline double toDouble(long double value)
     return static_cast<double>(value);
 }
 
-}  // namespace solve
+}  // namespace calc

@@ -15,18 +15,12 @@ out=${2:-$root/docs/screenshots}
 mkdir -p "$out"
 out=$(cd "$out" && pwd)
 
-if [ -z "${KALKORT_SCREENSHOTS_DISPLAY:-}" ]; then
-  # Again, inside a virtual X server of its own.
-  KALKORT_SCREENSHOTS_DISPLAY=1 exec xvfb-run -a -s "-screen 0 1280x1024x24" "$0" "$program" "$out"
-fi
-
 . "$root/tests/x11.sh"
 work=$(mktemp -d)
-openbox >/dev/null 2>&1 &
-wm=$!
 pid=
-trap 'kill -9 $pid "$wm" 2>/dev/null || true; rm -rf "$work"' EXIT
-sleep 1
+trap '[ -z "$pid" ] || kill -9 "$pid" 2>/dev/null || true; end_display; rm -rf "$work"' EXIT
+# A virtual X server of its own, with Openbox.
+own_display_with_window_manager "$work"
 export XDG_CONFIG_HOME="$work/config" LANG=ru_RU.UTF-8 LC_ALL=
 cd "$work"
 scale=${QT_SCALE_FACTOR:-1}
@@ -35,19 +29,9 @@ scale=${QT_SCALE_FACTOR:-1}
 at() { awk -v v="$1" -v s="$scale" 'BEGIN {printf "%d", v * s}'; }
 click() { xdotool mousemove --window "$1" "$(at "$2")" "$(at "$3")" click 1; sleep 0.4; }
 
-# frame ID: the window manager's frame around a program window (with its title bar).
-root_window=$(xwininfo -root | awk '/Window id:/ {print $4}')
-frame() {
-  local id=$1 parent
-  while parent=$(xwininfo -tree -id "$id" | awk '/Parent window id:/ {print $4}') && [ "$parent" != "$root_window" ]; do
-    id=$parent
-  done
-  echo "$id"
-}
-
 shoot() {  # shoot ID NAME
   sleep 0.6
-  import -window "$(frame "$1")" "$out/$2.png"
+  import -window "$(frame_of "$1")" "$out/$2.png"
   echo "$out/$2.png"
 }
 

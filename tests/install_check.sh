@@ -74,7 +74,11 @@ for _ in $(seq 1 50); do window_id "Здравствуй, Пользовател
 # "Переводы" opened; once opened, the other groups close and its seventh item
 # is "Основные константы".
 xdotool mousemove --window "$main" 107 614 click 1
-sleep 0.5
+# The window shrinks to the six captions and the 228 pixels of "Разное".
+for _ in $(seq 1 50); do
+  [ "$(xwininfo -id "$main" | awk '/Height:/ {print $2}')" = 389 ] && break
+  sleep 0.1
+done
 xdotool mousemove --window "$main" 107 302 click 1
 constants=$(wait_for_window "Основные константы (постоянные) всего:64") || { kill -9 "$pid"; fail "no constants screen"; }
 sleep 0.3

@@ -3,6 +3,8 @@
 #include "appearance.h"
 #include "artwork.h"
 
+#include <QCoreApplication>
+#include <QDir>
 #include <QPushButton>
 
 TForm10 *Form10 = nullptr;
@@ -20,6 +22,17 @@ calc::TImage *emblemControl(QWidget *parent, const char *name, const QRect &geom
     return image;
 }
 
+// The documentation installed with the program: its README in the doc folder
+// beside the program's bin folder.
+QUrl installedDocumentation()
+{
+    const QDir program(QCoreApplication::applicationDirPath());
+    return QUrl::fromLocalFile(QDir::cleanPath(program.filePath(QStringLiteral(KALKORT_DOC_FROM_PROGRAM "/README.md"))));
+}
+
+// The program's page in the desktop's software centre, by its AppStream id.
+QUrl softwareCentrePage() { return QUrl(QStringLiteral("appstream:" KALKORT_ID)); }
+
 }  // namespace
 
 TForm10::TForm10(const calc::Context &context) : InfoScreen(QStringLiteral("О программе..."), QSize(494, 189), context)
@@ -29,15 +42,14 @@ TForm10::TForm10(const calc::Context &context) : InfoScreen(QStringLiteral("О �
     Label3 = addLabel("Label3", calc::applicationTitle(), QRect(0, 10, 494, 24), 19, true, blue);
     Label3->setAlignment(Qt::AlignCenter);
 
-    RzURLLabel3 = new TRzURLLabel(QStringLiteral("Купить"), QUrl(QStringLiteral("https://shop.example.org/kalkort/buy")),
-                                  context, this);
+    RzURLLabel3 = new TRzURLLabel(QStringLiteral("Купить"), softwareCentrePage(), context, this);
     RzURLLabel3->setObjectName(QStringLiteral("RzURLLabel3"));
     RzURLLabel3->setGeometry(8, 6, 60, 16);
-    RzURLLabel4 = new TRzURLLabel(QStringLiteral("Магазин"), QUrl(QStringLiteral("https://shop.example.org/")), context, this);
+    RzURLLabel4 = new TRzURLLabel(QStringLiteral("Магазин"), softwareCentrePage(), context, this);
     RzURLLabel4->setObjectName(QStringLiteral("RzURLLabel4"));
     RzURLLabel4->setGeometry(434, 6, 56, 16);
     RzURLLabel4->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
-    RzURLLabel4->setToolTip(QStringLiteral("Магазин программ shop.example.org"));
+    RzURLLabel4->setToolTip(QStringLiteral("Калькорт в центре приложений"));
 
     Image2 = emblemControl(this, "Image2", QRect(12, 44, 57, 57), false);
     Image3 = emblemControl(this, "Image3", QRect(12, 108, 57, 57), false);
@@ -50,8 +62,7 @@ TForm10::TForm10(const calc::Context &context) : InfoScreen(QStringLiteral("О �
                                   QUrl(QStringLiteral("mailto:kalkort@example.org")), context, this);
     RzURLLabel1->setObjectName(QStringLiteral("RzURLLabel1"));
     RzURLLabel1->setGeometry(80, 76, 200, 16);
-    RzURLLabel2 = new TRzURLLabel(QStringLiteral("Сайт программы"), QUrl(QStringLiteral("https://kalkort.example.org/")),
-                                  context, this);
+    RzURLLabel2 = new TRzURLLabel(QStringLiteral("Сайт программы"), installedDocumentation(), context, this);
     RzURLLabel2->setObjectName(QStringLiteral("RzURLLabel2"));
     RzURLLabel2->setGeometry(80, 140, 120, 16);
 

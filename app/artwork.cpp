@@ -4,8 +4,10 @@
 #include "pictures.h"
 
 #include <QFile>
+#include <QFontMetricsF>
 #include <QLinearGradient>
 #include <QPainter>
+#include <QPainterPath>
 #include <QRadialGradient>
 
 #include <vector>
@@ -64,34 +66,54 @@ QImage builtInBackground(int position, qreal devicePixelRatio)
 
 namespace {
 
-QImage drawEmblem(qreal devicePixelRatio)
+// A sign of the emblem centred in `box`, as a shape rather than as text, so
+// that the emblem recorded as SVG looks the same where the font is missing.
+void drawCentred(QPainter &painter, const QRectF &box, const QFont &font, const QString &text)
 {
-    QImage picture(QSize(80, 80) * devicePixelRatio, QImage::Format_ARGB32_Premultiplied);
-    picture.setDevicePixelRatio(devicePixelRatio);
-    QPainter painter(&picture);
+    const QFontMetricsF metrics(font);
+    const QPointF baseline(box.x() + (box.width() - metrics.horizontalAdvance(text)) / 2,
+                           box.y() + (box.height() - metrics.height()) / 2 + metrics.ascent());
+    QPainterPath shape;
+    shape.addText(baseline, font, text);
+    painter.fillPath(shape, QColor(16, 56, 168));
+}
+
+}  // namespace
+
+void paintEmblem(QPainter &painter)
+{
+    painter.save();
     painter.setRenderHint(QPainter::Antialiasing);
     painter.setRenderHint(QPainter::TextAntialiasing);
+    const QRectF square(0, 0, kEmblemSize, kEmblemSize);
     QRadialGradient glow(QPointF(34, 30), 60);
     glow.setColorAt(0, QColor(250, 253, 255));
     glow.setColorAt(1, QColor(150, 196, 240));
-    painter.fillRect(QRect(0, 0, 80, 80), glow);
+    painter.fillRect(square, glow);
     painter.setPen(QPen(QColor(40, 90, 170), 1.5));
     painter.drawRect(QRectF(0.75, 0.75, 78.5, 78.5));
 
-    const QColor ink(16, 56, 168);
-    painter.setPen(ink);
     QFont letters(QStringLiteral("Arial"));
     letters.setPixelSize(34);
     letters.setBold(true);
-    painter.setFont(letters);
-    painter.drawText(QRect(4, 2, 36, 38), Qt::AlignCenter, QStringLiteral("X"));
-    painter.drawText(QRect(40, 40, 36, 38), Qt::AlignCenter, QStringLiteral("Y"));
+    drawCentred(painter, QRectF(4, 2, 36, 38), letters, QStringLiteral("X"));
+    drawCentred(painter, QRectF(40, 40, 36, 38), letters, QStringLiteral("Y"));
     QFont signs = letters;
     signs.setPixelSize(26);
-    painter.setFont(signs);
-    painter.drawText(QRect(42, 4, 32, 32), Qt::AlignCenter, QStringLiteral("+"));
-    painter.drawText(QRect(6, 42, 32, 32), Qt::AlignCenter, QString(QChar(0x2212)));
-    painter.drawText(QRect(24, 24, 32, 32), Qt::AlignCenter, QStringLiteral("="));
+    drawCentred(painter, QRectF(42, 4, 32, 32), signs, QStringLiteral("+"));
+    drawCentred(painter, QRectF(6, 42, 32, 32), signs, QString(QChar(0x2212)));
+    drawCentred(painter, QRectF(24, 24, 32, 32), signs, QStringLiteral("="));
+    painter.restore();
+}
+
+namespace {
+
+QImage drawEmblem(qreal devicePixelRatio)
+{
+    QImage picture(QSize(kEmblemSize, kEmblemSize) * devicePixelRatio, QImage::Format_ARGB32_Premultiplied);
+    picture.setDevicePixelRatio(devicePixelRatio);
+    QPainter painter(&picture);
+    paintEmblem(painter);
     return picture;
 }
 

@@ -4,6 +4,8 @@
 
 #include <QImage>
 
+class QPainter;
+
 namespace artwork {
 
 inline constexpr int kBuiltInCount = 18;
@@ -14,8 +16,15 @@ inline constexpr int kBuiltInCount = 18;
 // Built-in background 1 to 18: a 497 x 4 horizontal gradient.
 QImage builtInBackground(int position, qreal devicePixelRatio = 1);
 
-// The program's emblem, 80 x 80.
+inline constexpr int kEmblemSize = 80;
+
+// The program's emblem, kEmblemSize x kEmblemSize.
 QImage emblem(qreal devicePixelRatio = 1);
+
+// Paints the emblem into the square (0, 0) - (kEmblemSize, kEmblemSize) of the
+// painter's coordinates; a scaled painter draws it at any size (the desktop
+// icons are drawn this way).
+void paintEmblem(QPainter &painter);
 
 // An empty application window, 397 x 272 (a JPEG among the resources).
 QImage windowPicture();

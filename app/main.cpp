@@ -2,6 +2,7 @@
 #include "context.h"
 #include "artwork.h"
 #include "screens.h"
+#include "translations.h"
 
 #include <QApplication>
 #include <QIcon>
@@ -56,6 +57,9 @@ int main(int argc, char *argv[])
 
     QApplication application(argc, argv);
     QCoreApplication::setApplicationName(QStringLiteral("kalkort"));
+    // Desktops match the windows to the installed desktop entry by this name.
+    QGuiApplication::setDesktopFileName(QStringLiteral(KALKORT_ID));
+    translations::installQtTranslations();
     const QString separator = QLocale::system().decimalPoint();
     calc::Context::standard().decimalSeparator = separator.isEmpty() ? QChar(u'.') : separator.front();
     closeOnTerminate();

@@ -93,10 +93,13 @@ QString dataFileName(int position)
 
 QStringList dataFolders()
 {
-    QStringList folders = {QDir::currentPath(), QStringLiteral(KALKORT_DATA_DIR)};
-    if (QCoreApplication::instance())
-        folders.append(QCoreApplication::applicationDirPath());
-    return folders;
+    if (!QCoreApplication::instance())
+        return {QDir::currentPath(), QStringLiteral(KALKORT_DATA_DIR)};
+    // The installed data folder is found from where the program is, so that a
+    // package installed under any prefix, or into a staging folder, finds it.
+    const QDir program(QCoreApplication::applicationDirPath());
+    return {QDir::currentPath(), QDir::cleanPath(program.filePath(QStringLiteral(KALKORT_DATA_FROM_PROGRAM))),
+            program.path()};
 }
 
 QString findDataFile(const QString &name, const QStringList &folders)

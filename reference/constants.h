@@ -19,7 +19,8 @@ const QStringList &constantNames();
 QString dataFileName(int position);
 
 // The folders a data file is looked for in, in order: the working directory,
-// the installed data folder, the program's folder.
+// the installed data folder (share/kalkort beside the program's bin folder),
+// the program's folder.
 QStringList dataFolders();
 
 // The first of `folders` that holds the file `name`; empty when none does.

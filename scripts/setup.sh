@@ -2,20 +2,26 @@
 # Shared set-up of run.sh and test.sh: install the Debian packages that are
 # missing, then configure and build into build/.
 #   scripts/setup.sh          packages for building and running
-#   scripts/setup.sh --tests  also what the tests need
+#   scripts/setup.sh --tests  also what the tests need (the install check
+#                             validates the desktop files and builds the .deb)
+#   scripts/setup.sh --screenshots  also what scripts/screenshots.sh needs
 set -euo pipefail
 root=$(cd "$(dirname "$0")/.." && pwd)
 
 packages=(
   cmake make g++ pkg-config
-  qt6-base-dev libqt6opengl6-dev qt6-charts-dev qt6-qpa-plugins
+  qt6-base-dev libqt6opengl6-dev qt6-charts-dev qt6-svg-dev qt6-qpa-plugins qt6-translations-l10n
   libgl-dev libglu1-mesa-dev libgl1-mesa-dri libjpeg-dev libxcb1-dev
   fonts-liberation fontconfig
 )
-if [ "${1:-}" = "--tests" ]; then
-  # Openbox: a window manager for the tests of the main window's place.
-  packages+=(clang libclang-rt-14-dev xvfb xauth x11-utils imagemagick openbox xdotool)
-fi
+case "${1:-}" in
+  --tests)
+    # Openbox: a window manager for the tests of the main window's place.
+    packages+=(clang libclang-rt-14-dev xvfb xauth x11-utils imagemagick openbox xdotool
+               desktop-file-utils appstream dpkg-dev file groff-base libxml2-utils) ;;
+  --screenshots)
+    packages+=(xvfb xauth x11-utils imagemagick xdotool openbox) ;;
+esac
 
 missing=()
 for p in "${packages[@]}"; do

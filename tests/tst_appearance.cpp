@@ -18,6 +18,7 @@
 #include <QScreen>
 #include <QSlider>
 #include <QTemporaryDir>
+#include <QXmlStreamReader>
 
 #include <cerrno>
 #include <climits>
@@ -98,6 +99,22 @@ QStringList openedGroups()
         if (group->opened())
             names << group->objectName();
     return names;
+}
+
+// The id the program's AppStream metainfo declares.
+QString metainfoId()
+{
+    QFile file(QStringLiteral(KALKORT_METAINFO));
+    if (!file.open(QIODevice::ReadOnly))
+        return {};
+    QXmlStreamReader xml(&file);
+    if (xml.readNextStartElement() && xml.name() == u"component")
+        while (xml.readNextStartElement()) {
+            if (xml.name() == u"id")
+                return xml.readElementText();
+            xml.skipCurrentElement();
+        }
+    return {};
 }
 
 }  // namespace
@@ -553,8 +570,8 @@ void TestAppearance::aboutScreen()
         QVERIFY(Form10->Label2->text().startsWith(QStringLiteral("Бета-тестер:")));
         QVERIFY(Form10->RzURLLabel1->text().startsWith(QStringLiteral("E-mail: ")));
         QCOMPARE(Form10->RzURLLabel2->text(), QStringLiteral("Сайт программы"));
-        QTest::mouseClick(Form10->RzURLLabel1, Qt::LeftButton);
-        QTest::mouseClick(Form10->RzURLLabel2, Qt::LeftButton);
+        for (TRzURLLabel *link : {Form10->RzURLLabel1, Form10->RzURLLabel2, Form10->RzURLLabel3, Form10->RzURLLabel4})
+            QTest::mouseClick(link, Qt::LeftButton);
         checked = true;
         Form10->Button1->click();
     });
@@ -563,9 +580,17 @@ void TestAppearance::aboutScreen()
     QVERIFY(checked);
     QVERIFY(!Form10->isVisible());
     QCOMPARE(Form10->result(), int(QDialog::Accepted));
-    QCOMPARE(opened.size(), 2);
+    QCOMPARE(opened.size(), 4);
     QCOMPARE(opened[0].scheme(), QStringLiteral("mailto"));
-    QCOMPARE(opened[1].scheme(), QStringLiteral("https"));
+    // "Сайт программы": the README as installed beside the program (bin/ and
+    // share/doc/kalkort/ under one prefix).
+    QCOMPARE(opened[1], QUrl::fromLocalFile(QDir::cleanPath(QCoreApplication::applicationDirPath()
+                                                            + QStringLiteral("/../share/doc/kalkort/README.md"))));
+    // The shop links: the program's page in the software centre, by the id
+    // its metainfo gives.
+    const QUrl page(QStringLiteral("appstream:") + metainfoId());
+    QCOMPARE(opened[2], page);
+    QCOMPARE(opened[3], page);
 }
 
 QTEST_MAIN(TestAppearance)

@@ -4,7 +4,6 @@
 #include "appearance.h"
 #include "context.h"
 
-#include <QAccessible>
 #include <QEvent>
 #include <QLineEdit>
 #include <QPainter>
@@ -111,10 +110,9 @@ TAnswerLabel::TAnswerLabel(const QString &text, QWidget *parent) : QLabel(text, 
 
 void TAnswerLabel::setCaption(const QString &text)
 {
+    // A label is read by its text: QLabel tells screen readers of the new
+    // name, the new answer, itself.
     setText(text);
-    // A label is read by its text: the new name is the new answer.
-    QAccessibleEvent changed(this, QAccessible::NameChanged);
-    QAccessible::updateAccessibility(&changed);
     emit captionChanged(text);
 }
 

@@ -18,7 +18,8 @@ case "${1:-}" in
   --tests)
     # Openbox: a window manager for the tests of the main window's place.
     packages+=(clang libclang-rt-14-dev xvfb xauth x11-utils imagemagick openbox xdotool
-               desktop-file-utils appstream dpkg-dev file groff-base libxml2-utils) ;;
+               desktop-file-utils appstream dpkg-dev file groff-base libxml2-utils
+               dbus-daemon at-spi2-core) ;;
   --screenshots)
     packages+=(xvfb xauth x11-utils imagemagick xdotool openbox) ;;
 esac

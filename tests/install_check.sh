@@ -127,7 +127,7 @@ echo "Depends: $depends"
 # The package names of the Depends field, one a line (alternatives too).
 echo "$depends" | tr ',|' '\n\n' | awk '{print $1}' >"$work/depends"
 for library in libc6 libstdc++6 libqt6core6 libqt6gui6 libqt6widgets6 libqt6openglwidgets6 libqt6charts6 \
-               libjpeg62-turbo libopengl0 libglu1-mesa; do
+               libjpeg62-turbo libopengl0 libglu1-mesa qt6-qpa-plugins libgl1-mesa-dri; do
   grep -qxF "$library" "$work/depends" || fail "the package does not depend on $library"
 done
 field Recommends | grep -q qt6-translations-l10n || fail "the package does not recommend Qt's translations"

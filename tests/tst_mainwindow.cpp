@@ -81,6 +81,7 @@ private slots:
     void itemOpensScreenAndBringsItToFront();
     void conversionItems_data();
     void conversionItems();
+    void keyboardOpensGroupsAndItems_data();
     void keyboardOpensGroupsAndItems();
     void solidItems_data();
     void solidItems();
@@ -416,14 +417,29 @@ void TestMainWindow::conversionItems()
     support::hideScreen(w);
 }
 
+// Space, Enter and the keypad's Enter press a focused caption bar or item.
+void TestMainWindow::keyboardOpensGroupsAndItems_data()
+{
+    QTest::addColumn<int>("key");
+    QTest::addColumn<int>("modifiers");
+    QTest::newRow("Space") << int(Qt::Key_Space) << int(Qt::NoModifier);
+    QTest::newRow("Enter") << int(Qt::Key_Return) << int(Qt::NoModifier);
+    QTest::newRow("keypad Enter") << int(Qt::Key_Enter) << int(Qt::KeypadModifier);
+}
+
 void TestMainWindow::keyboardOpensGroupsAndItems()
 {
+    QFETCH(int, key);
+    QFETCH(int, modifiers);
+    const auto press = [key, modifiers](QWidget *target) {
+        QTest::keyClick(target, Qt::Key(key), Qt::KeyboardModifiers(modifiers));
+    };
     TForm1 &form = *Form1;
     QVERIFY(support::showActive(&form));
     TRzGroupCaption *caption = form.RzGroup4->captionBar();
     caption->setFocus();
     QTRY_VERIFY(caption->hasFocus());
-    QTest::keyClick(caption, Qt::Key_Space);
+    press(caption);
     QCOMPARE(openedGroups(form), QStringList{"RzGroup4"});
     QCOMPARE(form.height(), 309);
 
@@ -431,7 +447,7 @@ void TestMainWindow::keyboardOpensGroupsAndItems()
     TRzGroupCaption *area = form.RzGroup1->captionBar();
     area->setFocus();
     QTRY_VERIFY(area->hasFocus());
-    QTest::keyClick(area, Qt::Key_Space);
+    press(area);
     QCOMPARE(openedGroups(form), QStringList{"RzGroup1"});
     QTest::keyClick(area, Qt::Key_Tab);
     QTRY_COMPARE(QApplication::focusWidget(), form.item(form.RzGroup1, 0));
@@ -439,7 +455,7 @@ void TestMainWindow::keyboardOpensGroupsAndItems()
         QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
     TRzGroupItem *square = form.item(form.RzGroup1, 4);
     QTRY_COMPARE(QApplication::focusWidget(), square);
-    QTest::keyClick(square, Qt::Key_Space);
+    press(square);
     QVERIFY(Form2->isVisible());
     support::hideScreen(Form2);
     form.RzGroup2->setOpened(true);

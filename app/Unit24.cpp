@@ -6,6 +6,8 @@
 #include "pictures.h"
 #include "placement.h"
 
+#include <QDir>
+#include <QFileInfo>
 #include <QGridLayout>
 #include <QGuiApplication>
 #include <QLabel>
@@ -14,6 +16,7 @@
 #include <QScreen>
 #include <QShowEvent>
 #include <QSlider>
+#include <QStandardPaths>
 
 TForm24 *Form24 = nullptr;
 
@@ -56,6 +59,10 @@ TOpenPictureDialog::TOpenPictureDialog(QWidget *parent) : QFileDialog(parent)
     setAcceptMode(QFileDialog::AcceptOpen);
     setNameFilters(qtNameFilters(kFilter));
     setWindowTitle(QStringLiteral("Открыть рисунок"));
+    // The first time in the user's pictures, else at home, wherever the
+    // program was started from; after that where the last choice was made.
+    const QString pictures = QStandardPaths::writableLocation(QStandardPaths::PicturesLocation);
+    setDirectory(QFileInfo(pictures).isDir() ? pictures : QDir::homePath());
 
     m_preview = new QLabel(this);
     m_preview->setObjectName(QStringLiteral("Preview"));

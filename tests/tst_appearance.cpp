@@ -17,6 +17,7 @@
 #include <QRadioButton>
 #include <QScreen>
 #include <QSlider>
+#include <QStandardPaths>
 #include <QTemporaryDir>
 #include <QXmlStreamReader>
 
@@ -501,6 +502,11 @@ void TestAppearance::pictureDialogFilter()
              (QStringList{"All (*.jpg *.jpeg *.bmp)", "JPEG Image File (*.jpg)", "JPEG Image File (*.jpeg)",
                           "Bitmaps (*.bmp)"}));
     QCOMPARE(dialog->selectedNameFilter(), QStringLiteral("All (*.jpg *.jpeg *.bmp)"));
+    // It opens in the user's pictures or home folder, not in the working
+    // directory a desktop launcher happened to give.
+    const QString pictures = QStandardPaths::writableLocation(QStandardPaths::PicturesLocation);
+    QVERIFY2(dialog->directory() == QDir(pictures) || dialog->directory() == QDir::home(),
+             qPrintable(dialog->directory().absolutePath()));
 
     // Confirming a file in the dialog loads it before the dialog closes.
     const QString picture = writeJpeg(QStringLiteral("dialog.jpg"), Qt::blue, QSize(33, 22));

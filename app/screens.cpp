@@ -50,6 +50,7 @@
 #include "Unit53.h"
 #include "access.h"
 #include "calculator.h"
+#include "controls.h"
 #include "settingsbinding.h"
 
 #include <QDialog>
@@ -92,6 +93,7 @@ const calc::Context *g_context = &calc::Context::standard();
 QWidget *make(const Row &row, const calc::Context &context)
 {
     QWidget *window = row.create(context);
+    calc::keepFramesWhole(window);
     calc::equipWindow(window, qobject_cast<TForm1 *>(window) ? calc::EscapeKey::Ignored : calc::EscapeKey::Closes);
     return window;
 }

@@ -4,6 +4,7 @@
 #include "appearance.h"
 #include "context.h"
 
+#include <QAbstractScrollArea>
 #include <QEvent>
 #include <QLineEdit>
 #include <QPainter>
@@ -163,6 +164,22 @@ QComboBox *makeRoundingList(QWidget *parent, const QString &objectName)
     list->setCurrentIndex(0);
     list->lineEdit()->setText(QStringLiteral("0"));
     return list;
+}
+
+void keepFrameWhole(QAbstractScrollArea *area)
+{
+    if (area->frameShape() == QFrame::NoFrame || !area->viewport()->autoFillBackground())
+        return;
+    area->setBackgroundRole(area->viewport()->backgroundRole());
+    area->setAutoFillBackground(true);
+    area->viewport()->setAutoFillBackground(false);
+}
+
+void keepFramesWhole(QWidget *window)
+{
+    for (QAbstractScrollArea *area : window->findChildren<QAbstractScrollArea *>())
+        if (area->window() == window)
+            keepFrameWhole(area);
 }
 
 }  // namespace calc

@@ -7,6 +7,8 @@
 #include <QPixmap>
 #include <QWidget>
 
+class QAbstractScrollArea;
+
 namespace calc {
 
 struct Context;
@@ -92,5 +94,14 @@ private:
 // The editable rounding list: items "0" to "10", text "0", never adds what
 // is typed as an item.
 QComboBox *makeRoundingList(QWidget *parent, const QString &objectName);
+
+// Keeps a framed list's or text box's frame whole at fractional scales
+// (150 %): the area itself is filled with the base colour and its frame
+// drawn, and the inner viewport, which would otherwise paint over the
+// frame's last row and column of pixels there, fills nothing of its own.
+// Looks the same at whole scales.
+void keepFrameWhole(QAbstractScrollArea *area);
+// The same for every framed scroll area of a window.
+void keepFramesWhole(QWidget *window);
 
 }  // namespace calc

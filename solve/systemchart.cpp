@@ -1,5 +1,7 @@
 #include "systemchart.h"
 
+#include "controls.h"
+
 #include <QGraphicsLayout>
 #include <QLineSeries>
 #include <QLinearGradient>
@@ -34,6 +36,7 @@ SystemChart::SystemChart(QWidget *parent) : QChartView(parent)
     setInteractive(false);
     setFocusPolicy(Qt::NoFocus);
     setBackgroundBrush(Qt::white);
+    calc::keepFrameWhole(this);
 
     QChart *chart = this->chart();
     chart->setMargins(QMargins());

@@ -1,13 +1,18 @@
 // The pictures the program draws, at the screen's pixel density: at a device
 // pixel ratio of 2 each has twice the pixels each way, shows the same picture
 // and, where it has lines or letters, is drawn anew rather than enlarged.
+// And the screens at 150 %: the frames of their lists and text boxes whole.
+#include "Unit13.h"
 #include "appearance.h"
 #include "artwork.h"
 #include "drawings.h"
 #include "illustrations.h"
 #include "prefixtable.h"
+#include "screens.h"
 #include "siunits.h"
+#include "support.h"
 
+#include <QAbstractScrollArea>
 #include <QtTest>
 
 #include <functional>
@@ -58,10 +63,77 @@ double rim(const QImage &picture)
 class TestPixelDensity : public QObject
 {
     Q_OBJECT
+public:
+    static void initMain() { qputenv("QT_SCALE_FACTOR", "1.5"); }
+
 private slots:
+    void initTestCase();
+    void cleanupTestCase() { destroyScreens(); }
     void drawnAtTheRatio_data();
     void drawnAtTheRatio();
+    void framesWholeAtAFractionalScale_data();
+    void framesWholeAtAFractionalScale();
+
+private:
+    QTemporaryDir m_settings;
+    support::RecordingContext m_context;
 };
+
+void TestPixelDensity::initTestCase()
+{
+    QCOMPARE(qApp->devicePixelRatio(), 1.5);
+    m_context.settingsFile = m_settings.filePath(QStringLiteral("kalkort.conf"));
+    m_context.presentWelcome = [] {};
+    createScreens(m_context);
+    screens::createAll();
+    Form13->Button3Click();  // wide, with the chart, made when first wanted
+    QVERIFY(Form13->wide());
+}
+
+// Every framed list, text box and chart of every screen.
+void TestPixelDensity::framesWholeAtAFractionalScale_data()
+{
+    QTest::addColumn<QAbstractScrollArea *>("area");
+    for (const screens::Row &row : screens::table())
+        for (QAbstractScrollArea *area : row.instance()->findChildren<QAbstractScrollArea *>())
+            if (area->window() == row.instance() && area->frameShape() != QFrame::NoFrame)
+                QTest::addRow("%s %s", row.className, qPrintable(area->objectName())) << area;
+}
+
+// The frame's outer line is seen on all four sides: in the window's picture
+// at 150 %, somewhere in the outermost two rows (columns) of device pixels of
+// each side, at its middle, a pixel of a colour clearly not the inside's.
+void TestPixelDensity::framesWholeAtAFractionalScale()
+{
+    QFETCH(QAbstractScrollArea *, area);
+    QWidget *window = area->window();
+    const QImage picture = window->grab().toImage();
+    QCOMPARE(picture.devicePixelRatio(), 1.5);
+    const QRect box(area->mapTo(window, QPoint(0, 0)), area->size());
+    const auto device = [](int logical) { return int(std::floor(logical * 1.5)); };
+    const int left = device(box.left()), top = device(box.top());
+    const int right = device(box.right() + 1) - 1, bottom = device(box.bottom() + 1) - 1;
+    const int middleX = (left + right) / 2, middleY = (top + bottom) / 2;
+    const QRgb inside = picture.pixel(middleX, bottom - 6);
+    // How far the frame's pixel furthest from the inside's colour is from it.
+    const auto contrast = [&picture, inside](std::initializer_list<QPoint> points) {
+        int most = 0;
+        for (const QPoint &point : points) {
+            const QRgb pixel = picture.pixel(point);
+            most = std::max({most, std::abs(qRed(pixel) - qRed(inside)), std::abs(qGreen(pixel) - qGreen(inside)),
+                             std::abs(qBlue(pixel) - qBlue(inside))});
+        }
+        return most;
+    };
+    const std::pair<const char *, int> sides[] = {
+        {"left", contrast({{left, middleY}, {left + 1, middleY}})},
+        {"top", contrast({{middleX, top}, {middleX, top + 1}})},
+        {"right", contrast({{right, middleY}, {right - 1, middleY}})},
+        {"bottom", contrast({{middleX, bottom}, {middleX, bottom - 1}})},
+    };
+    for (const auto &[side, difference] : sides)
+        QVERIFY2(difference > 24, qPrintable(QStringLiteral("%1 side: %2 from the inside's colour").arg(side).arg(difference)));
+}
 
 void TestPixelDensity::drawnAtTheRatio_data()
 {

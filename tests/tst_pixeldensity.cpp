@@ -1,8 +1,10 @@
 // The pictures the program draws, at the screen's pixel density: at a device
 // pixel ratio of 2 each has twice the pixels each way, shows the same picture
 // and, where it has lines or letters, is drawn anew rather than enlarged.
-// And the screens at 150 %: the frames of their lists and text boxes whole.
+// And the screens at 150 %: the frames of their lists and text boxes whole,
+// the 3D model drawn over the whole of its surface's pixels.
 #include "Unit13.h"
+#include "Unit45.h"
 #include "appearance.h"
 #include "artwork.h"
 #include "drawings.h"
@@ -10,9 +12,11 @@
 #include "prefixtable.h"
 #include "screens.h"
 #include "siunits.h"
+#include "modelview.h"
 #include "support.h"
 
 #include <QAbstractScrollArea>
+#include <QPushButton>
 #include <QtTest>
 
 #include <functional>
@@ -73,6 +77,7 @@ private slots:
     void drawnAtTheRatio();
     void framesWholeAtAFractionalScale_data();
     void framesWholeAtAFractionalScale();
+    void modelAtTheFullPixelSize();
 
 private:
     QTemporaryDir m_settings;
@@ -190,6 +195,43 @@ void TestPixelDensity::drawnAtTheRatio()
         QVERIFY2(rim(twice) < 0.8 * rim(enlarged),
                  qPrintable(QStringLiteral("%1 against %2").arg(rim(twice)).arg(rim(enlarged))));
     }
+}
+
+// The model fills its surface's device pixels as it fills the surface at
+// 100 %: the cylinder stands in the middle of the picture, not in a corner
+// the size of the surface in the program's own pixels.
+void TestPixelDensity::modelAtTheFullPixelSize()
+{
+    support::typeInto(Form45, QStringLiteral("Edit1"), QStringLiteral("2"));
+    support::typeInto(Form45, QStringLiteral("Edit2"), QStringLiteral("3"));
+    Form45->Button2->click();
+    Form45->show();
+    QVERIFY(QTest::qWaitForWindowExposed(Form45));
+    if (!Form45->wide())
+        Form45->Button1->click();
+    QVERIFY(QTest::qWaitForWindowExposed(Form45->Panel1));
+    Form45->Button3->click();  // drawn now
+    QTRY_VERIFY(Form45->Panel1->modelFrames() > 0);
+    const QImage picture = Form45->Panel1->grabFramebuffer();
+    QCOMPARE(picture.size(), Form45->Panel1->size() * 1.5);
+
+    // The cylinder: the pixels unlike the background near the corner.
+    const QRgb background = picture.pixel(4, 4);
+    QRect model;
+    for (int y = 0; y < picture.height(); ++y)
+        for (int x = 0; x < picture.width(); ++x) {
+            const QRgb pixel = picture.pixel(x, y);
+            if (std::abs(qRed(pixel) - qRed(background)) + std::abs(qGreen(pixel) - qGreen(background)) +
+                    std::abs(qBlue(pixel) - qBlue(background)) > 60)
+                model |= QRect(x, y, 1, 1);
+        }
+    QVERIFY(!model.isEmpty());
+    const QPointF middle = QRectF(model).center();
+    QVERIFY2(std::abs(middle.x() - picture.width() / 2.0) < 0.05 * picture.width(),
+             qPrintable(QStringLiteral("model at %1 of %2").arg(middle.x()).arg(picture.width())));
+    QVERIFY2(std::abs(middle.y() - picture.height() / 2.0) < 0.15 * picture.height(),
+             qPrintable(QStringLiteral("model at %1 of %2").arg(middle.y()).arg(picture.height())));
+    Form45->hide();
 }
 
 QTEST_MAIN(TestPixelDensity)

@@ -8,11 +8,11 @@ namespace {
 
 convert::Layout controlPlaces()
 {
-    return {
-        .heading = {144, 16}, .valueCaption = {16, 56}, .value = {88, 48}, .fromList = {232, 48},
-        .toCaption = {128, 96}, .toList = {160, 88}, .roundingCaption = {24, 136}, .roundingList = {120, 128},
-        .roundingTail = {271, 136}, .button = {160, 168}, .answer = {16, 200}, .fromListWidth = 145,
-        .toListWidth = 145, .tabOrder = convert::kRoundingFirst};
+    convert::Layout layout = convert::mechanicsLayout();
+    layout.heading = {144, 16};
+    layout.button = {160, 168};
+    layout.tabOrder = convert::kRoundingFirst;
+    return layout;
 }
 
 }  // namespace

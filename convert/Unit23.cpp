@@ -8,11 +8,14 @@ namespace {
 
 convert::Layout controlPlaces()
 {
-    return {
-        .heading = {136, 16}, .valueCaption = {16, 56}, .value = {88, 48}, .fromList = {224, 48},
-        .toCaption = {128, 96}, .toList = {160, 88}, .roundingCaption = {24, 136}, .roundingList = {120, 128},
-        .roundingTail = {271, 136}, .button = {160, 168}, .answer = {16, 200}, .fromListWidth = 185,
-        .toListWidth = 177, .tabOrder = convert::kRoundingFirst};
+    convert::Layout layout = convert::mechanicsLayout();
+    layout.heading = {136, 16};
+    layout.fromList = {224, 48};
+    layout.button = {160, 168};
+    layout.fromListWidth = 185;
+    layout.toListWidth = 177;
+    layout.tabOrder = convert::kRoundingFirst;
+    return layout;
 }
 
 }  // namespace

@@ -8,11 +8,11 @@ namespace {
 
 convert::Layout controlPlaces()
 {
-    return {
-        .heading = {128, 16}, .valueCaption = {8, 64}, .value = {80, 56}, .fromList = {208, 56},
-        .toCaption = {104, 104}, .toList = {128, 96}, .roundingCaption = {16, 152}, .roundingList = {112, 144},
-        .roundingTail = {261, 152}, .button = {136, 184}, .answer = {16, 216}, .fromListWidth = 185,
-        .toListWidth = 185, .tabOrder = convert::kValueFirst};
+    convert::Layout layout = convert::measuresLayout();
+    layout.roundingTail = {261, 152};
+    layout.fromListWidth = 185;
+    layout.toListWidth = 185;
+    return layout;
 }
 
 }  // namespace

@@ -49,6 +49,22 @@ inline const std::vector<Control> kValueFirst = {Control::Value, Control::Button
 inline const std::vector<Control> kRoundingFirst = {Control::Rounding, Control::ToList, Control::FromList,
                                                     Control::Value, Control::Button};
 
+// The two layouts most screens share, each screen changing a place or two.
+// The measures (area, solid and liquid volume, angle, energy): the value row
+// at 56, unit lists 161 and 169 wide.
+inline Layout measuresLayout()
+{
+    return {.fromList = {208, 56}, .fromListWidth = 161, .toListWidth = 169, .tabOrder = kValueFirst};
+}
+// Pressure, force and power: the value row at 48, the rounding row at 128.
+inline Layout mechanicsLayout()
+{
+    return {.valueCaption = {16, 56}, .value = {88, 48}, .fromList = {232, 48}, .toCaption = {128, 96},
+            .toList = {160, 88}, .roundingCaption = {24, 136}, .roundingList = {120, 128},
+            .roundingTail = {271, 136}, .button = {144, 168}, .answer = {16, 200}, .fromListWidth = 145,
+            .toListWidth = 145, .tabOrder = kValueFirst};
+}
+
 class ConversionScreen : public calc::Screen
 {
     Q_OBJECT

@@ -1,6 +1,6 @@
 // What the widget suites share: a context that records messages, the suite's
-// screens looked up by name, typing into fields, and showing and hiding a
-// screen with the focus settled.
+// screens looked up by name, typing into fields, showing and hiding a screen
+// with the focus settled, and counting the close events a window receives.
 #pragma once
 
 #include "context.h"
@@ -67,5 +67,18 @@ bool showActive(QWidget *screen);
 // Hides a screen and waits until the window system has taken the focus
 // away, so that showing it again is not mistaken for a stale activation.
 void hideScreen(QWidget *screen);
+
+// Counts the close events a window receives, once installed as its event filter.
+class CloseCounter : public QObject
+{
+public:
+    int closes = 0;
+    bool eventFilter(QObject *, QEvent *event) override
+    {
+        if (event->type() == QEvent::Close)
+            ++closes;
+        return false;
+    }
+};
 
 }  // namespace support

@@ -93,19 +93,6 @@ void pressCopy(QWidget *target) { QTest::keyClick(target, Qt::Key_C, Qt::Control
 
 const QString kUntouched = QStringLiteral("(clipboard untouched)");
 
-// Counts the close events a window receives.
-class CloseCounter : public QObject
-{
-public:
-    int closes = 0;
-    bool eventFilter(QObject *, QEvent *event) override
-    {
-        if (event->type() == QEvent::Close)
-            ++closes;
-        return false;
-    }
-};
-
 // Accessibility events of one object, recorded while alive.
 std::vector<std::pair<QObject *, QAccessible::Event>> g_events;
 void recordEvent(QAccessibleEvent *event) { g_events.emplace_back(event->object(), event->type()); }
@@ -368,7 +355,7 @@ void TestAccess::escapeCloses()
     auto *solid = qobject_cast<solid::SolidScreen *>(window);
     if (solid)
         solid->Button1->click();  // the model shown: closing narrows the screen
-    CloseCounter closes;
+    support::CloseCounter closes;
     window->installEventFilter(&closes);
     QWidget *focus = QApplication::focusWidget() ? QApplication::focusWidget() : window;
     QCOMPARE(focus->window(), window);

@@ -48,18 +48,22 @@ void clickCaption(TForm1 &form, const QString &group)
     QTest::mouseClick(g->captionBar(), Qt::LeftButton);
 }
 
-// Counts the close events a window receives.
-class CloseCounter : public QObject
+// Clicking a group's item opens its screen, active, with its caption; the
+// group opened first where `openGroup`.
+void clickOpens(TRzGroup *group, int item, const QString &screen, const QString &caption, bool openGroup)
 {
-public:
-    int closes = 0;
-    bool eventFilter(QObject *, QEvent *event) override
-    {
-        if (event->type() == QEvent::Close)
-            ++closes;
-        return false;
-    }
-};
+    QWidget *w = topLevel(screen);
+    QVERIFY(!w || !w->isVisible());
+    QVERIFY(support::showActive(Form1));
+    if (openGroup)
+        group->setOpened(true);
+    QTest::mouseClick(Form1->item(group, item), Qt::LeftButton);
+    w = topLevel(screen);
+    QVERIFY(w);
+    QVERIFY(QTest::qWaitForWindowActive(w));
+    QCOMPARE(w->windowTitle(), caption);
+    support::hideScreen(w);
+}
 
 }  // namespace
 
@@ -406,15 +410,7 @@ void TestMainWindow::conversionItems()
     QFETCH(QString, screen);
     QFETCH(QString, caption);
 
-    QWidget *w = topLevel(screen);
-    QVERIFY(!w || !w->isVisible());
-    QVERIFY(support::showActive(Form1));
-    QTest::mouseClick(Form1->item(Form1->RzGroup2, item), Qt::LeftButton);
-    w = topLevel(screen);
-    QVERIFY(w);
-    QVERIFY(QTest::qWaitForWindowActive(w));
-    QCOMPARE(w->windowTitle(), caption);
-    support::hideScreen(w);
+    clickOpens(Form1->RzGroup2, item, screen, caption, false);
 }
 
 // Space, Enter and the keypad's Enter press a focused caption bar or item.
@@ -526,7 +522,7 @@ void TestMainWindow::solidItemHidesTheOtherSolids()
 void TestMainWindow::exitClosesLikeTheTitleBar()
 {
     TForm1 form;
-    CloseCounter counter;
+    support::CloseCounter counter;
     form.installEventFilter(&counter);
     QVERIFY(support::showActive(&form));
     form.RzGroup3->setOpened(true);
@@ -560,16 +556,7 @@ void TestMainWindow::referenceItems()
     QFETCH(QString, screen);
     QFETCH(QString, caption);
 
-    QWidget *w = topLevel(screen);
-    QVERIFY(!w || !w->isVisible());
-    QVERIFY(support::showActive(Form1));
-    Form1->RzGroup5->setOpened(true);
-    QTest::mouseClick(Form1->item(Form1->RzGroup5, item), Qt::LeftButton);
-    w = topLevel(screen);
-    QVERIFY(w);
-    QVERIFY(QTest::qWaitForWindowActive(w));
-    QCOMPARE(w->windowTitle(), caption);
-    support::hideScreen(w);
+    clickOpens(Form1->RzGroup5, item, screen, caption, true);
 }
 
 void TestMainWindow::calculatorItem_data()

@@ -161,16 +161,16 @@ void TestPixelDensity::drawnAtTheRatio_data()
     QTest::newRow("regular polygon") << Draw(area::polygonDrawing) << true;
     QTest::newRow("ellipse") << Draw(area::ellipseDrawing) << true;
     QTest::newRow("semicircle") << Draw(area::semicircleDrawing) << true;
-    QTest::newRow("larger prefixes") << Draw([](qreal r) {
-        reference::PrefixTable table(reference::largePrefixes());
-        table.resize(296, 166);
-        return renderWidget(table, r);
-    }) << true;
-    QTest::newRow("smaller prefixes") << Draw([](qreal r) {
-        reference::PrefixTable table(reference::smallPrefixes());
-        table.resize(296, 165);
-        return renderWidget(table, r);
-    }) << true;
+    // The prefix tables at the sizes their screen gives them.
+    const auto prefixTable = [](const std::vector<reference::Prefix> &prefixes, int height) {
+        return Draw([&prefixes, height](qreal r) {
+            reference::PrefixTable table(prefixes);
+            table.resize(296, height);
+            return renderWidget(table, r);
+        });
+    };
+    QTest::newRow("larger prefixes") << prefixTable(reference::largePrefixes(), 166) << true;
+    QTest::newRow("smaller prefixes") << prefixTable(reference::smallPrefixes(), 165) << true;
 }
 
 void TestPixelDensity::drawnAtTheRatio()
